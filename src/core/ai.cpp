@@ -1,0 +1,136 @@
+// The computer players' choice of action and card. Every random draw comes from the game's own engine in a
+// fixed order and count, so that a restored game makes the same decisions as the one that was saved.
+
+#include "gamecore.h"
+
+#include "random.h"
+
+#include <climits>
+
+namespace Zavel {
+
+namespace {
+
+bool heavyWeights(AiDifficulty difficulty)
+{
+    return difficulty == AiDifficulty::Normal || difficulty == AiDifficulty::Hard;
+}
+
+int rankTerm(int rank, int sameSuitCount, int nextCount, int ownCount, bool heavy)
+{
+    switch (rank) {
+    case Seven:
+        return (heavy ? 50 : 34) + (nextCount <= 2 ? (heavy ? 45 : 15) : 0) + (ownCount <= 3 ? 12 : 0);
+    case Ace:
+        return (heavy ? 43 : 30) + (nextCount <= 2 ? (heavy ? 34 : 12) : 0);
+    case Upper:
+        return (heavy ? 38 : 28) + (ownCount <= 3 ? (heavy ? 25 : 8) : 0);
+    case Lower:
+        return (heavy ? 36 : 27) + (ownCount <= 3 ? (heavy ? 20 : 6) : 0);
+    default:
+        // Ordinary cards count their suit neighbours a second time: keeping a long suit together pays.
+        return 20 + 2 * sameSuitCount;
+    }
+}
+
+// Terms that look at the next player's hand, played only at Hard.
+int lookAheadTerm(int rank, int nextCount, int ownCount)
+{
+    int term = 0;
+    if (nextCount == 1 && (rank == Seven || rank == Ace))
+        term += 80;
+    if (nextCount <= 2 && (rank == Lower || rank == Upper))
+        term += 35;
+    if (rank == Upper && nextCount >= 3 && ownCount >= 5)
+        term -= 18;
+    return term;
+}
+
+} // namespace
+
+AiAction GameCore::chooseAiAction(int player, AiDifficulty difficulty)
+{
+    AiAction action;
+    if (!validPlayer(player) || player != currentPlayer || winner >= 0)
+        return action;
+
+    if (pendingChoice != 0) {
+        if (choiceOwner != currentPlayer)
+            return action;
+        if (pendingChoice == static_cast<int>(ChoiceKind::Suit)) {
+            action.type = AiActionType::ChooseSuit;
+            action.choice = bestSuitRequest(choiceOwner, difficulty);
+        } else {
+            action.type = AiActionType::ChooseRank;
+            action.choice = bestRankRequest(choiceOwner, difficulty);
+        }
+        return action;
+    }
+
+    const std::vector<int> moves = legalMoves(player);
+    if (moves.empty()) {
+        const bool penaltyPending = pendingDraw >= 1 || pendingSkip;
+        action.type = penaltyPending ? AiActionType::AcceptPenalty : AiActionType::Draw;
+        return action;
+    }
+
+    action.type = AiActionType::Play;
+    action.handIndex
+        = difficulty == AiDifficulty::Random ? chooseRandom(moves) : chooseBestMove(player, moves, difficulty);
+    return action;
+}
+
+int GameCore::scoreMove(int player, int handIndex, AiDifficulty difficulty) const
+{
+    const std::vector<Card> &cards = hand(player);
+    if (handIndex < 0 || static_cast<std::size_t>(handIndex) >= cards.size())
+        return INT_MIN;
+
+    const Card &card = cards[static_cast<std::size_t>(handIndex)];
+    int sameRankCount = 0;
+    int sameSuitCount = 0;
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        if (static_cast<int>(i) == handIndex)
+            continue;
+        sameRankCount += cards[i].rank == card.rank ? 1 : 0;
+        sameSuitCount += cards[i].suit == card.suit ? 1 : 0;
+    }
+    const int nextCount = static_cast<int>(hand(nextPlayer(player)).size());
+    const int ownCount = static_cast<int>(cards.size());
+    const bool heavy = heavyWeights(difficulty);
+
+    int score = heavy ? 8 * sameRankCount + 6 * sameSuitCount : 4 * sameRankCount + 3 * sameSuitCount;
+    score += rankTerm(card.rank, sameSuitCount, nextCount, ownCount, heavy);
+    if (difficulty == AiDifficulty::Hard)
+        score += lookAheadTerm(card.rank, nextCount, ownCount);
+    return score;
+}
+
+int GameCore::chooseBestMove(int player, const std::vector<int> &moves, AiDifficulty difficulty)
+{
+    if (moves.empty())
+        return -1;
+    std::vector<int> candidates{moves.front()};
+    int best = scoreMove(player, moves.front(), difficulty);
+    for (std::size_t i = 1; i < moves.size(); ++i) {
+        const int score = scoreMove(player, moves[i], difficulty);
+        if (score > best) {
+            best = score;
+            candidates.assign(1, moves[i]);
+        } else if (score == best) {
+            candidates.push_back(moves[i]);
+        }
+    }
+    // Drawn even for a single candidate: every decision costs at least one output, whatever the hand.
+    return chooseRandom(candidates);
+}
+
+int GameCore::chooseRandom(const std::vector<int> &items)
+{
+    if (items.empty())
+        return -1;
+    const auto last = static_cast<std::uint32_t>(items.size() - 1);
+    return items[boundedDraw(rng, last)];
+}
+
+} // namespace Zavel
