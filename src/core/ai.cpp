@@ -67,16 +67,26 @@ AiAction GameCore::chooseAiAction(int player, AiDifficulty difficulty)
         return action;
     }
 
-    const std::vector<int> moves = legalMoves(player);
-    if (moves.empty()) {
+    // The moves are collected on the stack: this runs for every computer move and must not allocate.
+    int inlineMoves[DeckSize];
+    std::vector<int> heapMoves;
+    int *moves = inlineMoves;
+    if (hand(player).size() > static_cast<std::size_t>(DeckSize)) {
+        heapMoves.resize(hand(player).size());
+        moves = heapMoves.data();
+    }
+    const std::size_t count = collectLegalMoves(player, moves);
+    if (count == 0) {
         const bool penaltyPending = pendingDraw >= 1 || pendingSkip;
         action.type = penaltyPending ? AiActionType::AcceptPenalty : AiActionType::Draw;
         return action;
     }
 
     action.type = AiActionType::Play;
-    action.handIndex
-        = difficulty == AiDifficulty::Random ? chooseRandom(moves) : chooseBestMove(player, moves, difficulty);
+    if (difficulty == AiDifficulty::Random)
+        action.handIndex = moves[boundedDraw(rng, static_cast<std::uint32_t>(count - 1))];
+    else
+        action.handIndex = bestMoveAmong(player, moves, count, difficulty);
     return action;
 }
 
@@ -108,21 +118,40 @@ int GameCore::scoreMove(int player, int handIndex, AiDifficulty difficulty) cons
 
 int GameCore::chooseBestMove(int player, const std::vector<int> &moves, AiDifficulty difficulty)
 {
-    if (moves.empty())
+    return bestMoveAmong(player, moves.data(), moves.size(), difficulty);
+}
+
+int GameCore::bestMoveAmong(int player, const int *moves, std::size_t count, AiDifficulty difficulty)
+{
+    if (count == 0)
         return -1;
-    std::vector<int> candidates{moves.front()};
-    int best = scoreMove(player, moves.front(), difficulty);
-    for (std::size_t i = 1; i < moves.size(); ++i) {
-        const int score = scoreMove(player, moves[i], difficulty);
-        if (score > best) {
-            best = score;
-            candidates.assign(1, moves[i]);
-        } else if (score == best) {
-            candidates.push_back(moves[i]);
+    // The candidates are the moves with the top score, in the order of moves. Scores are kept so that the
+    // pick needs no second list: choosing the k-th candidate is what chooseRandom(candidates) does.
+    int inlineScores[DeckSize];
+    std::vector<int> heapScores;
+    int *scores = inlineScores;
+    if (count > static_cast<std::size_t>(DeckSize)) {
+        heapScores.resize(count);
+        scores = heapScores.data();
+    }
+    int best = INT_MIN;
+    std::uint32_t candidates = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        scores[i] = scoreMove(player, moves[i], difficulty);
+        if (i == 0 || scores[i] > best) {
+            best = scores[i];
+            candidates = 1;
+        } else if (scores[i] == best) {
+            ++candidates;
         }
     }
     // Drawn even for a single candidate: every decision costs at least one output, whatever the hand.
-    return chooseRandom(candidates);
+    std::uint32_t pick = boundedDraw(rng, candidates - 1);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (scores[i] == best && pick-- == 0)
+            return moves[i];
+    }
+    return -1;
 }
 
 int GameCore::chooseRandom(const std::vector<int> &items)

@@ -17,10 +17,22 @@ std::vector<Card> buildDeck()
     return deck;
 }
 
+namespace {
+
+unsigned resolveSeed(unsigned seed)
+{
+    return seed != 0 ? seed : static_cast<unsigned>(std::random_device()());
+}
+
+} // namespace
+
+// The engine is seeded once, straight with the game's seed: the neutral seed 5489 a fresh engine would hold
+// is overwritten by the deal before anything could observe it, and seeding costs as much as the deal.
 GameCore::GameCore(int playerCount, unsigned seed)
+    : rng(resolveSeed(seed))
 {
     setPlayerCount(playerCount);
-    newGame(seed);
+    dealFromEngine();
 }
 
 void GameCore::setPlayerCount(int count)
@@ -30,10 +42,12 @@ void GameCore::setPlayerCount(int count)
 
 void GameCore::newGame(unsigned seed)
 {
-    if (seed == 0)
-        seed = static_cast<unsigned>(std::random_device()());
-    rng.seed(seed);
+    rng.seed(resolveSeed(seed));
+    dealFromEngine();
+}
 
+void GameCore::dealFromEngine()
+{
     talon = buildDeck();
     hands.assign(static_cast<std::size_t>(playerCount), {});
     discard.clear();
@@ -45,6 +59,8 @@ void GameCore::newGame(unsigned seed)
     Card starter = *fromTop;
     talon.erase(std::next(fromTop).base());
 
+    for (auto &h : hands)
+        h.reserve(8);
     for (int round = 0; round < 5; ++round) {
         for (auto &h : hands) {
             h.push_back(talon.back());
@@ -63,32 +79,6 @@ void GameCore::newGame(unsigned seed)
     pendingSkip = false;
     pendingChoice = 0;
     choiceOwner = -1;
-}
-
-bool GameCore::validPlayer(int player) const
-{
-    return player >= 0 && player < playerCount;
-}
-
-int GameCore::nextPlayer(int player) const
-{
-    // A hand-edited core may hold no players at all; never divide by zero.
-    if (playerCount < 1)
-        return 0;
-    return (player + 1) % playerCount;
-}
-
-const std::vector<Card> &GameCore::hand(int player) const
-{
-    static const std::vector<Card> noCards;
-    if (!validPlayer(player) || static_cast<std::size_t>(player) >= hands.size())
-        return noCards;
-    return hands[static_cast<std::size_t>(player)];
-}
-
-const Card *GameCore::topCard() const
-{
-    return discard.empty() ? nullptr : &discard.back();
 }
 
 int GameCore::nextPlayerHandCount() const

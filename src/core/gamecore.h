@@ -148,8 +148,40 @@ public:
     std::mt19937 rng; // the game's only random source; saved with the state
 
 private:
+    void dealFromEngine(); // the deal of newGame once rng holds its seed
+    bool hasLegalMove(int player) const; // !legalMoves(player).empty(), without building the list
+    std::size_t collectLegalMoves(int player, int *moves) const; // legalMoves into room for a whole hand
+    int bestMoveAmong(int player, const int *moves, std::size_t count, AiDifficulty difficulty);
     void setAnnouncement(int player, bool declared); // ignores seats without a flag
 };
+
+// The small queries are inline: the computer players and the legality checks call them in every step.
+
+inline bool GameCore::validPlayer(int player) const
+{
+    return player >= 0 && player < playerCount;
+}
+
+inline int GameCore::nextPlayer(int player) const
+{
+    // A hand-edited core may hold no players at all; never divide by zero.
+    if (playerCount < 1)
+        return 0;
+    return (player + 1) % playerCount;
+}
+
+inline const std::vector<Card> &GameCore::hand(int player) const
+{
+    static const std::vector<Card> noCards;
+    if (!validPlayer(player) || static_cast<std::size_t>(player) >= hands.size())
+        return noCards;
+    return hands[static_cast<std::size_t>(player)];
+}
+
+inline const Card *GameCore::topCard() const
+{
+    return discard.empty() ? nullptr : &discard.back();
+}
 
 } // namespace Zavel
 

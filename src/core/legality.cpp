@@ -36,15 +36,33 @@ bool GameCore::penaltyPlayable(const Card &card) const
 
 std::vector<int> GameCore::legalMoves(int player) const
 {
-    std::vector<int> moves;
+    std::vector<int> moves(hand(player).size());
+    moves.resize(collectLegalMoves(player, moves.data()));
+    return moves;
+}
+
+std::size_t GameCore::collectLegalMoves(int player, int *moves) const
+{
     if (!validPlayer(player) || player != currentPlayer || winner != -1 || pendingChoice != 0)
-        return moves;
+        return 0;
     const std::vector<Card> &cards = hand(player);
+    std::size_t count = 0;
     for (std::size_t i = 0; i < cards.size(); ++i) {
         if (penaltyPlayable(cards[i]))
-            moves.push_back(static_cast<int>(i));
+            moves[count++] = static_cast<int>(i);
     }
-    return moves;
+    return count;
+}
+
+bool GameCore::hasLegalMove(int player) const
+{
+    if (!validPlayer(player) || player != currentPlayer || winner != -1 || pendingChoice != 0)
+        return false;
+    for (const Card &card : hand(player)) {
+        if (penaltyPlayable(card))
+            return true;
+    }
+    return false;
 }
 
 bool GameCore::isCardPlayable(int player, int handIndex) const
@@ -60,7 +78,7 @@ bool GameCore::isCardPlayable(int player, int handIndex) const
 bool GameCore::canDraw(int player) const
 {
     return validPlayer(player) && player == currentPlayer && winner == -1 && pendingChoice == 0 && pendingDraw == 0
-        && !pendingSkip && legalMoves(player).empty();
+        && !pendingSkip && !hasLegalMove(player);
 }
 
 bool GameCore::canAcceptPenalty(int player) const
@@ -75,7 +93,7 @@ bool GameCore::hasProgressAction(int player) const
         return false;
     if (pendingChoice != 0)
         return choiceOwner == currentPlayer;
-    return !legalMoves(player).empty() || canDraw(player) || canAcceptPenalty(player);
+    return hasLegalMove(player) || canDraw(player) || canAcceptPenalty(player);
 }
 
 bool GameCore::humanInputEnabled() const

@@ -112,7 +112,7 @@ bool GameCore::declareZavel(int player)
 {
     if (!validPlayer(player) || player != currentPlayer || winner != -1 || pendingChoice != 0)
         return false;
-    if (hand(player).size() != 2 || legalMoves(player).empty())
+    if (hand(player).size() != 2 || !hasLegalMove(player))
         return false;
     setAnnouncement(player, true);
     return true;

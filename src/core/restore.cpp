@@ -3,9 +3,8 @@
 
 #include "gamecore.h"
 
+#include "enginestate.h"
 #include "numberscanner.h"
-
-#include <sstream>
 
 namespace Zavel {
 
@@ -83,22 +82,18 @@ bool readFlags(const std::string &line, GameCore *core)
 // engine regenerates at its next output whenever the index is 624 or more.
 bool readEngine(const std::string &line, std::mt19937 *rng)
 {
-    constexpr std::size_t numbers = std::mt19937::state_size + 1;
     NumberScanner scanner(line.data() + 4, line.data() + line.size());
-    std::string canonical;
-    canonical.reserve(numbers * 11);
-    for (std::size_t i = 0; i < numbers; ++i) {
-        std::uint64_t value = 0;
+    EngineState state;
+    std::uint64_t value = 0;
+    for (std::uint32_t &word : state.words) {
         if (!scanner.readUnsigned(&value) || value > 0xFFFFFFFFull)
             return false;
-        if (i > 0)
-            canonical += ' ';
-        canonical += std::to_string(value);
+        word = static_cast<std::uint32_t>(value);
     }
-    std::istringstream stream(canonical);
-    stream.imbue(std::locale::classic());
-    stream >> *rng;
-    return !stream.fail();
+    if (!scanner.readUnsigned(&state.index) || state.index > 0xFFFFFFFFull)
+        return false;
+    loadEngine(state, rng);
+    return true;
 }
 
 bool readCardLine(const std::string &line, const std::string &prefix, std::vector<Card> *cards)
@@ -135,7 +130,9 @@ bool GameCore::parseState(const std::string &text, GameCore *out)
 
 bool GameCore::restoreState(const std::string &text)
 {
-    GameCore scratch(2, 1);
+    // Every field of the scratch game is overwritten by the reading, so a copy of the live game serves as
+    // well as a freshly dealt one and costs no deal.
+    GameCore scratch = *this;
     if (!parseState(text, &scratch))
         return false;
     std::string message;

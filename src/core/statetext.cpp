@@ -12,10 +12,10 @@
 
 #include "gamecore.h"
 
+#include "enginestate.h"
 #include "numberscanner.h"
 
 #include <charconv>
-#include <sstream>
 
 namespace Zavel {
 
@@ -41,13 +41,23 @@ void appendCards(std::string &out, const std::vector<Card> &cards)
     }
 }
 
-// The engine's own stream insertion defines the engine text: all state words, then the position index.
+void appendUnsigned(std::string &out, std::uint64_t value)
+{
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+// The engine text is what the engine's stream insertion writes: all state words, then the position index.
 void appendEngine(std::string &out, const std::mt19937 &rng)
 {
-    std::ostringstream stream;
-    stream.imbue(std::locale::classic());
-    stream << rng;
-    out += stream.str();
+    EngineState state;
+    saveEngine(rng, &state);
+    for (std::uint32_t word : state.words) {
+        appendUnsigned(out, word);
+        out += ' ';
+    }
+    appendUnsigned(out, state.index);
 }
 
 // One card code: three integers after the commas became blanks; anything after the third is ignored.

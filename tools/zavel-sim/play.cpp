@@ -1,6 +1,6 @@
 #include "commands.h"
 #include "options.h"
-#include "simgame.h"
+#include "selfplay.h"
 
 #include <iostream>
 
@@ -44,7 +44,7 @@ int runPlay(const std::vector<std::string> &args, std::string *error)
     std::uint64_t players = 0;
     std::uint64_t seed = 0;
     std::uint64_t maxActions = 10000;
-    SimSetup setup;
+    Zavel::SelfPlaySetup setup;
     if (!requireNumber(parsed, "--players", 2, 4, &players, error)
         || !requireNumber(parsed, "--seed", 0, 4294967295u, &seed, error)
         || !parseLevels(parsed, static_cast<int>(players), &setup.levels, error)
@@ -58,7 +58,7 @@ int runPlay(const std::vector<std::string> &args, std::string *error)
         setup.trace = &std::cerr;
 
     Zavel::GameCore core(static_cast<int>(players), static_cast<unsigned>(seed));
-    playGame(core, setup);
+    Zavel::playSelf(core, setup);
     std::cout << core.serializeState() << std::flush;
     return 0;
 }

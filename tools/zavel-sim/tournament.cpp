@@ -1,6 +1,6 @@
 #include "commands.h"
 #include "options.h"
-#include "simgame.h"
+#include "selfplay.h"
 
 #include <algorithm>
 #include <chrono>
@@ -87,7 +87,7 @@ int runTournament(const std::vector<std::string> &args, std::string *error)
     std::uint64_t games = 0;
     std::uint64_t seed = 1;
     std::uint64_t maxActions = 10000;
-    SimSetup setup;
+    Zavel::SelfPlaySetup setup;
     if (!requireNumber(parsed, "--players", 2, 4, &players, error)
         || !parseLevels(parsed, static_cast<int>(players), &setup.levels, error)
         || !requireNumber(parsed, "--games", 1, 100000000, &games, error))
@@ -106,7 +106,7 @@ int runTournament(const std::vector<std::string> &args, std::string *error)
     for (std::uint64_t g = 0; g < games; ++g) {
         // Seeds wrap around at 2^32 like the engine's own seed type.
         Zavel::GameCore core(static_cast<int>(players), static_cast<unsigned>(seed + g));
-        const SimOutcome outcome = playGame(core, setup);
+        const Zavel::SelfPlayOutcome outcome = Zavel::playSelf(core, setup);
         ++tally.games;
         tally.totalActions += outcome.actions;
         tally.longest = std::max(tally.longest, outcome.actions);

@@ -1,17 +1,18 @@
-#ifndef ZAVELSIM_SIMGAME_H
-#define ZAVELSIM_SIMGAME_H
+#ifndef ZAVEL_SELFPLAY_H
+#define ZAVEL_SELFPLAY_H
 
 // Plays a game with every seat, seat 0 included, driven the way the engine drives a computer seat: declare
-// Zavel when holding two cards, then apply the action chooseAiAction picks.
+// Zavel when holding two cards, then apply the action chooseAiAction picks. The simulator, the benchmarks and
+// the soak tests all play games this way.
 
 #include "gamecore.h"
 
 #include <ostream>
 #include <vector>
 
-namespace Sim {
+namespace Zavel {
 
-struct SimSetup
+struct SelfPlaySetup
 {
     std::vector<int> levels; // AiDifficulty code per seat
     std::vector<bool> forgetful; // per seat: never declares Zavel
@@ -19,14 +20,14 @@ struct SimSetup
     std::ostream *trace = nullptr; // one line per event when set
 };
 
-struct SimOutcome
+struct SelfPlayOutcome
 {
     long long actions = 0; // applied plays, draws, accepted penalties and choices; declarations excluded
     bool stalled = false; // the run ended on an action of type None or one the rules refused
 };
 
-SimOutcome playGame(Zavel::GameCore &core, const SimSetup &setup);
+SelfPlayOutcome playSelf(GameCore &core, const SelfPlaySetup &setup);
 
-} // namespace Sim
+} // namespace Zavel
 
 #endif

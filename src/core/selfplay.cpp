@@ -1,39 +1,39 @@
-#include "simgame.h"
+#include "selfplay.h"
 
-namespace Sim {
+namespace Zavel {
 
 namespace {
 
-std::string cardId(const Zavel::Card &card)
+std::string cardId(const Card &card)
 {
     return std::to_string(card.suit) + "_" + std::to_string(card.rank);
 }
 
-bool forgets(const SimSetup &setup, int seat)
+bool forgets(const SelfPlaySetup &setup, int seat)
 {
     return seat >= 0 && static_cast<std::size_t>(seat) < setup.forgetful.size()
         && setup.forgetful[static_cast<std::size_t>(seat)];
 }
 
 // Applies one action; false when the rules refuse it or there is none.
-bool apply(Zavel::GameCore &core, int seat, const Zavel::AiAction &action, std::ostream *trace)
+bool apply(GameCore &core, int seat, const AiAction &action, std::ostream *trace)
 {
-    using Zavel::AiActionType;
+
     switch (action.type) {
     case AiActionType::Play: {
-        const Zavel::PlayResult result = core.playCard(seat, action.handIndex);
+        const PlayResult result = core.playCard(seat, action.handIndex);
         if (result.ok && trace)
             *trace << seat << " play " << cardId(result.card) << '\n';
         return result.ok;
     }
     case AiActionType::Draw: {
-        const Zavel::DrawResult result = core.drawCard(seat);
+        const DrawResult result = core.drawCard(seat);
         if (result.ok && trace)
             *trace << seat << " draw " << result.drawnCards.size() << '\n';
         return result.ok;
     }
     case AiActionType::AcceptPenalty: {
-        const Zavel::DrawResult result = core.acceptPenalty(seat);
+        const DrawResult result = core.acceptPenalty(seat);
         if (result.ok && trace)
             *trace << seat << " accept " << result.drawnCards.size() << '\n';
         return result.ok;
@@ -58,16 +58,18 @@ bool apply(Zavel::GameCore &core, int seat, const Zavel::AiAction &action, std::
 
 } // namespace
 
-SimOutcome playGame(Zavel::GameCore &core, const SimSetup &setup)
+SelfPlayOutcome playSelf(GameCore &core, const SelfPlaySetup &setup)
 {
-    SimOutcome outcome;
+    SelfPlayOutcome outcome;
     while (core.winner == -1 && outcome.actions < setup.maxActions) {
         const int seat = core.currentPlayer;
         if (!forgets(setup, seat) && core.pendingChoice == 0 && core.hand(seat).size() == 2 && !core.zavelDeclared(seat)
             && core.declareZavel(seat) && setup.trace)
             *setup.trace << seat << " declare\n";
 
-        const auto level = static_cast<Zavel::AiDifficulty>(setup.levels[static_cast<std::size_t>(seat)]);
+        const auto seatIndex = static_cast<std::size_t>(seat);
+        const int code = seatIndex < setup.levels.size() ? setup.levels[seatIndex] : int(AiDifficulty::Easy);
+        const auto level = static_cast<AiDifficulty>(code);
         if (!apply(core, seat, core.chooseAiAction(seat, level), setup.trace)) {
             outcome.stalled = true;
             break;
@@ -79,4 +81,4 @@ SimOutcome playGame(Zavel::GameCore &core, const SimSetup &setup)
     return outcome;
 }
 
-} // namespace Sim
+} // namespace Zavel
