@@ -1,0 +1,39 @@
+#include "sailfishapp.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QQmlEngine>
+
+namespace {
+
+QString dataDirectory()
+{
+    const QString executable = QCoreApplication::applicationFilePath();
+    const QFileInfo info(executable);
+    return QDir::cleanPath(info.absolutePath() + QStringLiteral("/../share/") + info.fileName());
+}
+
+} // namespace
+
+namespace SailfishApp {
+
+QGuiApplication *application(int &argc, char **argv)
+{
+    return new QGuiApplication(argc, argv);
+}
+
+QUrl pathTo(const QString &filename)
+{
+    return QUrl::fromLocalFile(QDir(dataDirectory()).filePath(filename));
+}
+
+QQuickView *createView()
+{
+    auto *view = new QQuickView;
+    view->setResizeMode(QQuickView::SizeRootObjectToView);
+    view->engine()->addImportPath(dataDirectory());
+    return view;
+}
+
+} // namespace SailfishApp
