@@ -19,7 +19,10 @@ step() {
 # The Debian packages the build, the tests and the game need.
 PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qtbase5-dev qtbase5-dev-tools
+    qtbase5-dev qtbase5-dev-tools qtdeclarative5-dev qtdeclarative5-dev-tools qttools5-dev qttools5-dev-tools
+    qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts qml-module-qtqml
+    qml-module-qtgraphicaleffects qml-module-qttest
+    libgl1-mesa-dri xvfb xauth
     clang-format-14
     libbenchmark-dev
 )

@@ -4,6 +4,10 @@
 <context>
     <name>GameEngine</name>
     <message>
+        <source>Bells</source>
+        <translation>Tök</translation>
+    </message>
+    <message>
         <source>Your turn</source>
         <translation>Te jössz</translation>
     </message>

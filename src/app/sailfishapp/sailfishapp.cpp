@@ -33,6 +33,11 @@ QQuickView *createView()
     auto *view = new QQuickView;
     view->setResizeMode(QQuickView::SizeRootObjectToView);
     view->engine()->addImportPath(dataDirectory());
+    // Qt.quit() and Qt.exit() in QML end the application, as on the phone.
+    QObject::connect(view->engine(), &QQmlEngine::quit, qApp, &QCoreApplication::quit);
+#if QT_VERSION >= QT_VERSION_CHECK(5, 8, 0)
+    QObject::connect(view->engine(), &QQmlEngine::exit, qApp, &QCoreApplication::exit);
+#endif
     return view;
 }
 
