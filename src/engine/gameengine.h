@@ -151,8 +151,10 @@ public:
     static QVariantList initialDealList(const Zavel::GameCore &core);
     static QVariantList drawList(const std::vector<Zavel::DrawnCard> &drawn);
 
-    // --- Autosave ----------------------------------------------------------------------------------------
+    // --- Autosave: used by the engine's own operations, public for tools and benchmarks, never for QML ----
     QString saveFilePath() const;
+    void persistGame();
+    bool restoreGame();
 
 signals:
     void statusChanged();
@@ -192,10 +194,6 @@ private:
     void requestDealAnimation(const QVariantList &dealtCards);
     void finishVisualPhase();
     void recoverTimedOutVisualPhase();
-
-    // Autosave
-    void persistGame();
-    bool restoreGame();
 
     bool inputGateOpen() const;
 
