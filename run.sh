@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Builds the game and plays one game between computer seats, printing every move.
+# Builds the game and opens its window.
 set -euo pipefail
 source "$(dirname "$0")/tools/common.sh"
 
 step "install missing Debian packages" install_packages
 step "configure build/" configure "$BUILD_DIR"
-step "build" build "$BUILD_DIR"
-step "deal a new game" "$BUILD_DIR/tools/zavel-sim" deal --players 4 --seed 0
+step "build" build "$BUILD_DIR" --target harbour-zavel
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "run.sh: no display to open the game window on; run it under a virtual one: xvfb-run -a ./run.sh" >&2
+    exit 1
+fi
+echo "==> play"
+exec "$BUILD_DIR/bin/harbour-zavel" "$@"

@@ -42,7 +42,8 @@ bool playHumanTurn(GameEngine &engine)
     const QVariantList hand = engine.playerHand();
     if (engine.needsSuitChoice() || engine.needsRankChoice()) {
         const QString key = engine.needsSuitChoice() ? QStringLiteral("suit") : QStringLiteral("rank");
-        const int code = hand.isEmpty() ? (key == QLatin1String("suit") ? 0 : 7) : hand.front().toMap().value(key).toInt();
+        const int code
+            = hand.isEmpty() ? (key == QLatin1String("suit") ? 0 : 7) : hand.front().toMap().value(key).toInt();
         engine.needsSuitChoice() ? engine.chooseSuit(code) : engine.chooseRank(code);
         return true;
     }
@@ -85,9 +86,8 @@ void engineGame(benchmark::State &state)
                      });
     QObject::connect(&engine, &GameEngine::drawAnimationRequested, [&] { ++draws; });
     QObject::connect(&engine, &GameEngine::roundResultChanged, [&] { ++notifications; });
-    QObject::connect(&engine, &GameEngine::lastEventChanged, [&] {
-        declarations += engine.lastEvent() == GameEngine::tr("Zavél!") ? 1 : 0;
-    });
+    QObject::connect(&engine, &GameEngine::lastEventChanged,
+                     [&] { declarations += engine.lastEvent() == GameEngine::tr("Zavél!") ? 1 : 0; });
 
     for (auto _ : state) {
         engine.newGame();
@@ -104,8 +104,8 @@ void engineGame(benchmark::State &state)
     const long long silentActions = notifications - phases - declarations;
     const long long actions = flights + (draws - flightsWithDraws) + silentActions;
     state.counters["actions_per_game"] = benchmark::Counter(static_cast<double>(actions) / static_cast<double>(games));
-    state.counters["per_action"] =
-        benchmark::Counter(static_cast<double>(actions), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_action"]
+        = benchmark::Counter(static_cast<double>(actions), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(engineGame)->Arg(2)->Arg(4)->ArgName("players")->Unit(benchmark::kMicrosecond);
 

@@ -23,6 +23,7 @@ PACKAGES=(
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts qml-module-qtqml
     qml-module-qtgraphicaleffects qml-module-qttest
     libgl1-mesa-dri xvfb xauth
+    desktop-file-utils rpm
     clang-format-14
     libbenchmark-dev
 )
@@ -53,6 +54,7 @@ configure() {
     cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
 }
 
+# build <dir> [cmake --build options...]
 build() {
-    cmake --build "$1"
+    cmake --build "$@"
 }
