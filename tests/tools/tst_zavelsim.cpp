@@ -81,6 +81,7 @@ private slots:
     void check();
     void checkUnreadableFile();
     void actionCap();
+    void tournamentTable_data();
     void tournamentTable();
 };
 
@@ -242,24 +243,45 @@ void TestZavelSim::actionCap()
     QVERIFY(core.restoreState(run.out.toStdString()));
 }
 
+// Sums the wins column of the rows that start with label ("seat" or "level").
+int sumWins(const QString &table, const QString &label, int *rows)
+{
+    const QRegularExpression row(QStringLiteral("^%1 +\\d +(Random|Easy|Normal|Hard|\\(all\\)) +(\\d+) ").arg(label),
+                                 QRegularExpression::MultilineOption);
+    int wins = 0;
+    *rows = 0;
+    auto it = row.globalMatch(table);
+    while (it.hasNext()) {
+        wins += it.next().captured(2).toInt();
+        ++*rows;
+    }
+    return wins;
+}
+
+void TestZavelSim::tournamentTable_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<int>("levelRows");
+    QTest::newRow("fixed seats") << QStringList() << 0;
+    QTest::newRow("rotated") << QStringList{"--rotate"} << 3;
+}
+
 void TestZavelSim::tournamentTable()
 {
-    const Run run = runSim({"tournament", "--players", "3", "--levels", "0,1,3", "--games", "50", "--seed", "9"});
+    QFETCH(QStringList, extra);
+    QFETCH(int, levelRows);
+    const Run run = runSim(
+        QStringList{"tournament", "--players", "3", "--levels", "0,1,3", "--games", "50", "--seed", "9"} + extra);
     QCOMPARE(run.status, 0);
     const QString table = QString::fromUtf8(run.out);
     QVERIFY(table.startsWith(QLatin1String("50 games, 3 players, seeds 9 to 58")));
-    int wins = 0;
-    const QRegularExpression row(QStringLiteral("^\\d +(Random|Easy|Normal|Hard) +(\\d+) "),
-                                 QRegularExpression::MultilineOption);
-    auto it = row.globalMatch(table);
-    int rows = 0;
-    while (it.hasNext()) {
-        wins += it.next().captured(2).toInt();
-        ++rows;
-    }
-    QCOMPARE(rows, 3);
     QVERIFY(table.contains(QLatin1String("stopped by the action cap: 0")));
-    QCOMPARE(wins, 50);
+    int rows = 0;
+    QCOMPARE(sumWins(table, QStringLiteral("seat"), &rows), 50);
+    QCOMPARE(rows, 3);
+    const int levelWins = sumWins(table, QStringLiteral("level"), &rows);
+    QCOMPARE(rows, levelRows);
+    QCOMPARE(levelWins, levelRows ? 50 : 0);
 }
 
 QTEST_GUILESS_MAIN(TestZavelSim)

@@ -36,7 +36,8 @@ void wilsonInterval(long long wins, long long games, double *low, double *high)
 
 struct Tally
 {
-    std::vector<long long> wins;
+    std::vector<long long> seatWins; // by seat
+    std::vector<long long> entryWins; // by position in the --levels list
     long long games = 0;
     long long totalActions = 0;
     long long longest = 0;
@@ -45,20 +46,29 @@ struct Tally
     double seconds = 0;
 };
 
-void printTable(const Tally &tally, const std::vector<int> &levels, std::uint64_t firstSeed, long long cap)
+void printRow(const char *label, std::size_t index, const char *level, long long wins, long long games)
 {
-    std::printf("%lld games, %zu players, seeds %llu to %llu, action cap %lld\n\n", tally.games, levels.size(),
+    double low = 0;
+    double high = 0;
+    wilsonInterval(wins, games, &low, &high);
+    const double rate = games ? 100.0 * static_cast<double>(wins) / static_cast<double>(games) : 0.0;
+    std::printf("%-5s %-2zu  %-8s %6lld   %6.2f%%   %6.2f%% - %6.2f%%\n", label, index, level, wins, rate, 100 * low,
+                100 * high);
+}
+
+void printTable(const Tally &tally, const std::vector<int> &levels, std::uint64_t firstSeed, long long cap, bool rotate)
+{
+    std::printf("%lld games, %zu players, seeds %llu to %llu, action cap %lld%s\n\n", tally.games, levels.size(),
                 static_cast<unsigned long long>(firstSeed),
-                static_cast<unsigned long long>(firstSeed + static_cast<std::uint64_t>(tally.games) - 1), cap);
-    std::printf("seat  level    wins    win rate   95%% interval\n");
-    for (std::size_t seat = 0; seat < levels.size(); ++seat) {
-        double low = 0;
-        double high = 0;
-        wilsonInterval(tally.wins[seat], tally.games, &low, &high);
-        const double rate
-            = tally.games ? 100.0 * static_cast<double>(tally.wins[seat]) / static_cast<double>(tally.games) : 0.0;
-        std::printf("%-4zu  %-7s %6lld   %6.2f%%   %6.2f%% - %6.2f%%\n", seat, levelName(levels[seat]),
-                    tally.wins[seat], rate, 100 * low, 100 * high);
+                static_cast<unsigned long long>(firstSeed + static_cast<std::uint64_t>(tally.games) - 1), cap,
+                rotate ? ", levels rotated round the table" : "");
+    std::printf("            level        wins   win rate   95%% interval\n");
+    for (std::size_t seat = 0; seat < levels.size(); ++seat)
+        printRow("seat", seat, rotate ? "(all)" : levelName(levels[seat]), tally.seatWins[seat], tally.games);
+    if (rotate) {
+        std::printf("\n");
+        for (std::size_t entry = 0; entry < levels.size(); ++entry)
+            printRow("level", entry, levelName(levels[entry]), tally.entryWins[entry], tally.games);
     }
     const double average
         = tally.games ? static_cast<double>(tally.totalActions) / static_cast<double>(tally.games) : 0.0;
@@ -73,10 +83,14 @@ void printTable(const Tally &tally, const std::vector<int> &levels, std::uint64_
 int runTournament(const std::vector<std::string> &args, std::string *error)
 {
     ParsedArgs parsed;
-    if (!parsed.parse(
-            args,
-            {{"--players", true}, {"--levels", true}, {"--games", true}, {"--seed", true}, {"--max-actions", true}},
-            error))
+    if (!parsed.parse(args,
+                      {{"--players", true},
+                       {"--levels", true},
+                       {"--games", true},
+                       {"--seed", true},
+                       {"--max-actions", true},
+                       {"--rotate", false}},
+                      error))
         return UsageStatus;
     if (!parsed.positional().empty()) {
         *error = "unexpected argument '" + parsed.positional().front() + "'";
@@ -100,25 +114,37 @@ int runTournament(const std::vector<std::string> &args, std::string *error)
     setup.forgetful.assign(static_cast<std::size_t>(players), false);
     setup.maxActions = static_cast<long long>(maxActions);
 
+    const bool rotate = parsed.has("--rotate");
+    const std::size_t seats = static_cast<std::size_t>(players);
+    const std::vector<int> levels = setup.levels;
     Tally tally;
-    tally.wins.assign(static_cast<std::size_t>(players), 0);
+    tally.seatWins.assign(seats, 0);
+    tally.entryWins.assign(seats, 0);
     const auto start = std::chrono::steady_clock::now();
     for (std::uint64_t g = 0; g < games; ++g) {
+        // With --rotate, game g seats entry (s + g) mod n of the list at seat s: every level plays every seat
+        // equally often, which takes the advantage of moving first out of the comparison.
+        const std::size_t shift = rotate ? static_cast<std::size_t>(g % seats) : 0;
+        for (std::size_t seat = 0; seat < seats; ++seat)
+            setup.levels[seat] = levels[(seat + shift) % seats];
         // Seeds wrap around at 2^32 like the engine's own seed type.
         Zavel::GameCore core(static_cast<int>(players), static_cast<unsigned>(seed + g));
         const Zavel::SelfPlayOutcome outcome = Zavel::playSelf(core, setup);
         ++tally.games;
         tally.totalActions += outcome.actions;
         tally.longest = std::max(tally.longest, outcome.actions);
-        if (core.winner >= 0)
-            ++tally.wins[static_cast<std::size_t>(core.winner)];
-        else if (outcome.stalled)
+        if (core.winner >= 0) {
+            const auto winner = static_cast<std::size_t>(core.winner);
+            ++tally.seatWins[winner];
+            ++tally.entryWins[(winner + shift) % seats];
+        } else if (outcome.stalled) {
             ++tally.stalled;
-        else
+        } else {
             ++tally.capped;
+        }
     }
     tally.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    printTable(tally, setup.levels, seed, setup.maxActions);
+    printTable(tally, levels, seed, setup.maxActions, rotate);
     return 0;
 }
 
