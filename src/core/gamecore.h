@@ -153,6 +153,7 @@ private:
     std::size_t collectLegalMoves(int player, int *moves) const; // legalMoves into room for a whole hand
     int bestMoveAmong(int player, const int *moves, std::size_t count, AiDifficulty difficulty);
     void setAnnouncement(int player, bool declared); // ignores seats without a flag
+    bool settleChoice(int player, ChoiceKind kind, int code); // the request after an Upper or a Lower
 };
 
 // The small queries are inline: the computer players and the legality checks call them in every step.

@@ -86,22 +86,21 @@ PlayResult GameCore::playCard(int player, int handIndex)
 
 bool GameCore::chooseSuit(int player, int suit)
 {
-    if (winner != -1 || pendingChoice != choiceCode(ChoiceKind::Suit) || choiceOwner != player || !validSuit(suit))
-        return false;
-    requestedSuit = suit;
-    requestedRank = -1;
-    pendingChoice = choiceCode(ChoiceKind::None);
-    choiceOwner = -1;
-    advanceTurn();
-    return true;
+    return validSuit(suit) && settleChoice(player, ChoiceKind::Suit, suit);
 }
 
 bool GameCore::chooseRank(int player, int rank)
 {
-    if (winner != -1 || pendingChoice != choiceCode(ChoiceKind::Rank) || choiceOwner != player || !validRank(rank))
+    // Every rank may be requested, the special ones included.
+    return validRank(rank) && settleChoice(player, ChoiceKind::Rank, rank);
+}
+
+bool GameCore::settleChoice(int player, ChoiceKind kind, int code)
+{
+    if (winner != -1 || pendingChoice != choiceCode(kind) || choiceOwner != player)
         return false;
-    requestedRank = rank;
-    requestedSuit = -1;
+    requestedSuit = kind == ChoiceKind::Suit ? code : -1;
+    requestedRank = kind == ChoiceKind::Rank ? code : -1;
     pendingChoice = choiceCode(ChoiceKind::None);
     choiceOwner = -1;
     advanceTurn();

@@ -63,21 +63,16 @@ void GameEngine::performAiMove()
         return;
     }
     case AiActionType::ChooseSuit:
-        if (!m_core.chooseSuit(seat, action.choice))
+    case AiActionType::ChooseRank: {
+        const bool suit = action.type == AiActionType::ChooseSuit;
+        if (!(suit ? m_core.chooseSuit(seat, action.choice) : m_core.chooseRank(seat, action.choice)))
             return;
         persistGame();
-        setLastEvent(tr("%1 requests %2").arg(name, suitName(action.choice)));
+        setLastEvent(tr("%1 requests %2").arg(name, suit ? suitName(action.choice) : rankName(action.choice)));
         notifyState();
         scheduleAiMove();
         return;
-    case AiActionType::ChooseRank:
-        if (!m_core.chooseRank(seat, action.choice))
-            return;
-        persistGame();
-        setLastEvent(tr("%1 requests %2").arg(name, rankName(action.choice)));
-        notifyState();
-        scheduleAiMove();
-        return;
+    }
     case AiActionType::None:
         return;
     }

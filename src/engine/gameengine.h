@@ -192,10 +192,12 @@ private:
                               const std::vector<Zavel::DrawnCard> &followupDraws);
     void requestDrawAnimation(const std::vector<Zavel::DrawnCard> &draws);
     void requestDealAnimation(const QVariantList &dealtCards);
+    void announcePhase(int watchdogMs, void (GameEngine::*complete)());
     void finishVisualPhase();
     void recoverTimedOutVisualPhase();
 
     bool inputGateOpen() const;
+    void announceRequest(const QString &requested);
 
     Zavel::GameCore m_core;
     QTimer m_aiTimer;

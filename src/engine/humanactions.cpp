@@ -94,18 +94,21 @@ void GameEngine::chooseSuit(int suit)
 {
     if (m_visualPhase != Idle || !m_core.chooseSuit(0, suit))
         return;
-    persistGame();
-    setLastEvent(tr("You requested %1").arg(suitName(suit)));
-    notifyState();
-    scheduleAiMove();
+    announceRequest(suitName(suit));
 }
 
 void GameEngine::chooseRank(int rank)
 {
     if (m_visualPhase != Idle || !m_core.chooseRank(0, rank))
         return;
+    announceRequest(rankName(rank));
+}
+
+// The choice has passed the turn on: save, say what was requested, and let the next computer player move.
+void GameEngine::announceRequest(const QString &requested)
+{
     persistGame();
-    setLastEvent(tr("You requested %1").arg(rankName(rank)));
+    setLastEvent(tr("You requested %1").arg(requested));
     notifyState();
     scheduleAiMove();
 }

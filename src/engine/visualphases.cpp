@@ -34,36 +34,34 @@ void GameEngine::requestCardAnimation(const QString &cardId, int playedBy, int o
     m_pendingFollowupDraws = followupDraws;
     setVisualPhase(CardFlight);
     emit cardAnimationRequested(cardId, playedBy, oldHandIndex, drawList(followupDraws));
-    markStateChanged();
-    updateStatusText();
-    if (!m_animationsEnabled)
-        QTimer::singleShot(0, this, &GameEngine::completeCardAnimation);
-    else
-        startWatchdog(cardFlightWatchdogMs);
+    announcePhase(cardFlightWatchdogMs, &GameEngine::completeCardAnimation);
 }
 
 void GameEngine::requestDrawAnimation(const std::vector<Zavel::DrawnCard> &draws)
 {
     setVisualPhase(Draw);
     emit drawAnimationRequested(drawList(draws));
-    markStateChanged();
-    updateStatusText();
-    if (!m_animationsEnabled)
-        QTimer::singleShot(0, this, &GameEngine::completeDrawAnimation);
-    else
-        startWatchdog(drawWatchdogMs);
+    announcePhase(drawWatchdogMs, &GameEngine::completeDrawAnimation);
 }
 
 void GameEngine::requestDealAnimation(const QVariantList &dealtCards)
 {
     setVisualPhase(Deal);
     emit dealAnimationRequested(dealtCards);
+    announcePhase(dealWatchdogMs, &GameEngine::completeDealAnimation);
+}
+
+// What follows every animation request once its signal is delivered: the state and the status are announced,
+// then the phase is guarded by the watchdog, or, with animations off, completed on the next pass of the event
+// loop (a completion posted to this object is dropped if the object goes first).
+void GameEngine::announcePhase(int watchdogMs, void (GameEngine::*complete)())
+{
     markStateChanged();
     updateStatusText();
     if (!m_animationsEnabled)
-        QTimer::singleShot(0, this, &GameEngine::completeDealAnimation);
+        QTimer::singleShot(0, this, complete);
     else
-        startWatchdog(dealWatchdogMs);
+        startWatchdog(watchdogMs);
 }
 
 void GameEngine::completeCardAnimation()
