@@ -31,7 +31,10 @@ void GameEngine::persistGame()
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return;
     const QByteArray text = QByteArray::fromStdString(m_core.serializeState());
-    if (file.write(text) == text.size())
+    // The write only fills the device's buffer; a disk that refuses the bytes (full, or over a size limit) says
+    // so when they are flushed. The save file would commit whatever made it to disk, so a failed flush must
+    // cancel it: the previous autosave then stays as it was.
+    if (file.write(text) == text.size() && file.flush())
         file.commit();
     else
         file.cancelWriting();
