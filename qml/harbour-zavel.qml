@@ -1,19 +1,177 @@
 import QtQuick 2.6
 import harbour.zavel 1.0
+import "components"
+import "pages"
 
+// The whole interface: one engine, the table, the settings page, the quick pace panel and the question before
+// a running game is thrown away. The window may be any size: portrait and landscape have layouts of their own,
+// and everything scales with the window from a 540x960 design size.
 Rectangle {
+    id: root
+
     width: 540
     height: 960
-    color: "#1b5e20"
+    color: Theme.feltDark
+    focus: true
+
+    property alias engine: gameEngine
+    property alias table: table
+    // View options of this interface only; the engine never sees them.
+    property bool sortHand: false
+    property bool settingsOpen: false
+    property bool paceOpen: false
+    property real animationTimeScale: 1
+
+    readonly property bool landscape: width > height
+    readonly property var languageChoice: typeof languageSettings !== "undefined" ? languageSettings : null
+
+    function requestNewGame() {
+        paceOpen = false;
+        if (gameEngine.winnerPlayer >= 0)
+            startNewGame();
+        else
+            confirmNewGame.open();
+    }
+
+    function startNewGame() {
+        settingsOpen = false;
+        gameEngine.newGame();
+    }
+
+    function closeSettings() {
+        settingsOpen = false;
+        root.forceActiveFocus();
+    }
+
+    function handleKey(event) {
+        var key = event.key;
+        var digit = key >= Qt.Key_0 && key <= Qt.Key_9 ? key - Qt.Key_0 : -1;
+        event.accepted = true;
+        if (confirmNewGame.opened) {
+            if (key === Qt.Key_Escape) {
+                confirmNewGame.close();
+            } else if (key === Qt.Key_Return || key === Qt.Key_Enter) {
+                confirmNewGame.close();
+                startNewGame();
+            }
+            return;
+        }
+        if (key === Qt.Key_Escape) {
+            if (settingsOpen)
+                closeSettings();
+            paceOpen = false;
+            return;
+        }
+        if (settingsOpen) {
+            event.accepted = false;
+            return;
+        }
+        if (gameEngine.needsSuitChoice && digit >= 1 && digit <= 4) {
+            gameEngine.chooseSuit(digit - 1);
+        } else if (gameEngine.needsRankChoice && digit >= 1 && digit <= 8) {
+            gameEngine.chooseRank(digit + 6);
+        } else if (digit >= 0) {
+            table.playPosition(digit === 0 ? 9 : digit - 1);
+        } else if (key === Qt.Key_Left) {
+            table.moveSelection(-1);
+        } else if (key === Qt.Key_Right) {
+            table.moveSelection(1);
+        } else if (key === Qt.Key_Return || key === Qt.Key_Enter || key === Qt.Key_Space) {
+            table.playSelected();
+        } else if (key === Qt.Key_D) {
+            gameEngine.drawCard();
+        } else if (key === Qt.Key_A) {
+            gameEngine.acceptPenalty();
+        } else if (key === Qt.Key_Z) {
+            gameEngine.declareZavel();
+        } else if (key === Qt.Key_N) {
+            requestNewGame();
+        } else if (key === Qt.Key_P) {
+            gameEngine.paused = !gameEngine.paused;
+        } else if (key === Qt.Key_S) {
+            sortHand = !sortHand;
+        } else {
+            event.accepted = false;
+        }
+    }
+
+    Keys.onPressed: handleKey(event)
+
+    Binding {
+        target: Theme
+        property: "u"
+        value: Math.max(0.3, root.landscape ? Math.min(root.width / 960, root.height / 540)
+                                            : Math.min(root.width / 540, root.height / 960))
+    }
 
     GameEngine {
-        id: engine
-        Component.onCompleted: start()
+        id: gameEngine
+        onCardAnimationRequested: table.animateCard(cardId, playedBy, oldHandIndex, followupDrawnCards)
+        onDrawAnimationRequested: table.animateDraw(drawnCards)
+        onDealAnimationRequested: table.animateDeal(dealtCards)
+        // A phase that ended without this interface (the engine's watchdog) leaves nothing in the air.
+        onVisualPhaseChanged: if (visualPhase === GameEngine.Idle) table.abortAnimations()
+        // Switched off, the engine completes the running phase itself; the cards in the air just stop.
+        onAnimationsEnabledChanged: if (!animationsEnabled) table.abortAnimations()
     }
 
-    Text {
-        anchors.centerIn: parent
-        color: "white"
-        text: engine.status
+    GameTable {
+        id: table
+        objectName: "table"
+        anchors.fill: parent
+        engine: gameEngine
+        sortHand: root.sortHand
+        timeScale: root.animationTimeScale
+        visible: !root.settingsOpen
+        onNewGameRequested: root.requestNewGame()
+        onSettingsRequested: {
+            root.paceOpen = false;
+            root.settingsOpen = true;
+        }
+        onPaceRequested: root.paceOpen = !root.paceOpen
     }
+
+    MouseArea {
+        // Closes the pace panel on a tap anywhere else.
+        anchors.fill: parent
+        visible: root.paceOpen
+        onClicked: root.paceOpen = false
+    }
+
+    QuickSettings {
+        objectName: "quickSettings"
+        visible: root.paceOpen
+        anchors.right: parent.right
+        anchors.rightMargin: 8 * Theme.u
+        y: (root.landscape ? 52 : 60) * Theme.u
+        width: Math.min(parent.width - 16 * Theme.u, 440 * Theme.u)
+        engine: gameEngine
+        sortHand: root.sortHand
+        onSortToggled: root.sortHand = !root.sortHand
+        onCloseClicked: root.paceOpen = false
+    }
+
+    SettingsPage {
+        objectName: "settingsPage"
+        anchors.fill: parent
+        visible: root.settingsOpen
+        engine: gameEngine
+        language: root.languageChoice
+        sortHand: root.sortHand
+        onSortToggled: root.sortHand = !root.sortHand
+        onCloseClicked: root.closeSettings()
+        onNewGameRequested: root.requestNewGame()
+    }
+
+    ConfirmDialog {
+        id: confirmNewGame
+        objectName: "confirmNewGame"
+        anchors.fill: parent
+        title: qsTr("Start a new game?")
+        message: qsTr("The game in progress will be lost.")
+        acceptText: qsTr("New game")
+        onAccepted: root.startNewGame()
+    }
+
+    Component.onCompleted: gameEngine.start()
 }

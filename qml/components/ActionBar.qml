@@ -1,0 +1,54 @@
+import QtQuick 2.6
+
+// The player's actions besides playing a card: draw, accept the pending penalty, declare Zavél. The engine
+// says which of them is open; the bar only shows that and forwards the taps.
+Grid {
+    id: bar
+
+    property bool vertical: false
+    property bool canDraw: false
+    property bool canAccept: false
+    property bool canDeclare: false
+    property bool declared: false
+    property string penaltyText
+    signal drawClicked()
+    signal acceptClicked()
+    signal declareClicked()
+
+    columns: vertical ? 1 : 3
+    spacing: 8 * Theme.u
+
+    readonly property real buttonWidth: vertical ? width : (width - 2 * spacing) / 3
+    readonly property real buttonHeight: vertical ? Math.min(64 * Theme.u, (height - 2 * spacing) / 3) : height
+
+    Button {
+        objectName: "drawButton"
+        width: bar.buttonWidth
+        height: bar.buttonHeight
+        text: qsTr("Draw")
+        enabled: bar.canDraw
+        highlighted: bar.canDraw
+        onClicked: bar.drawClicked()
+    }
+
+    Button {
+        objectName: "acceptButton"
+        width: bar.buttonWidth
+        height: bar.buttonHeight
+        text: bar.penaltyText.length > 0 ? bar.penaltyText : qsTr("Accept")
+        enabled: bar.canAccept
+        highlighted: bar.canAccept
+        fontSize: Theme.fontNormal * (text.length > 14 ? 0.82 : 1)
+        onClicked: bar.acceptClicked()
+    }
+
+    Button {
+        objectName: "zavelButton"
+        width: bar.buttonWidth
+        height: bar.buttonHeight
+        text: bar.declared ? qsTr("Declared") : qsTr("Zavél!")
+        enabled: bar.canDeclare
+        highlighted: bar.canDeclare
+        onClicked: bar.declareClicked()
+    }
+}

@@ -1,0 +1,54 @@
+import QtQuick 2.6
+
+// An on/off switch with its label. It shows `checked` and reports taps through clicked(); the owner decides
+// the new value, so a binding to the engine's property stays intact.
+Item {
+    id: control
+
+    property string text
+    property bool checked: false
+    signal clicked()
+
+    implicitWidth: label.implicitWidth + track.width + 24 * Theme.u
+    implicitHeight: 56 * Theme.u
+    opacity: enabled ? 1 : 0.4
+
+    Text {
+        id: label
+        anchors.left: parent.left
+        anchors.right: track.left
+        anchors.rightMargin: 12 * Theme.u
+        anchors.verticalCenter: parent.verticalCenter
+        text: control.text
+        color: Theme.text
+        font.pixelSize: Theme.fontNormal
+        elide: Text.ElideRight
+    }
+
+    Rectangle {
+        id: track
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        width: 64 * Theme.u
+        height: 34 * Theme.u
+        radius: height / 2
+        color: control.checked ? Theme.accentDark : "#3a4a40"
+        border.color: control.checked ? Theme.accent : Theme.buttonBorder
+        border.width: Math.max(1, 2 * Theme.u)
+
+        Rectangle {
+            width: parent.height - 8 * Theme.u
+            height: width
+            radius: width / 2
+            anchors.verticalCenter: parent.verticalCenter
+            x: control.checked ? parent.width - width - 4 * Theme.u : 4 * Theme.u
+            color: control.checked ? "#fff6cc" : "#d0d8d2"
+            Behavior on x { NumberAnimation { duration: 120 } }
+        }
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        onClicked: control.clicked()
+    }
+}

@@ -1,0 +1,273 @@
+import QtQuick 2.6
+import harbour.zavel 1.0
+import "../components"
+
+// Everything the player can set: the players of the next game, names and strengths, the pace, the order of
+// the hand and the language. Changes go to the engine (or the language settings) at once; the player count
+// waits for the next new game, the language for the next start.
+Rectangle {
+    id: page
+
+    property GameEngine engine
+    property QtObject language
+    property bool sortHand: false
+    signal sortToggled()
+    signal closeClicked()
+    signal newGameRequested()
+
+    readonly property real u: Theme.u
+    readonly property bool hasEngine: engine !== null
+    readonly property int nextPlayers: hasEngine ? engine.playerCount : 2
+    readonly property var difficultyOptions: [Labels.difficultyName(0), Labels.difficultyName(1),
+                                              Labels.difficultyName(2), Labels.difficultyName(3)]
+
+    color: Theme.feltDark
+
+    // Swallows taps so that nothing below the page reacts.
+    MouseArea {
+        anchors.fill: parent
+    }
+
+    Rectangle {
+        id: header
+        width: parent.width
+        height: 64 * u
+        color: "#0d2a18"
+
+        Text {
+            anchors.left: parent.left
+            anchors.leftMargin: 16 * u
+            anchors.verticalCenter: parent.verticalCenter
+            text: qsTr("Settings")
+            color: Theme.accent
+            font.pixelSize: Theme.fontHuge
+            font.bold: true
+        }
+
+        Button {
+            objectName: "settingsDone"
+            anchors.right: parent.right
+            anchors.rightMargin: 12 * u
+            anchors.verticalCenter: parent.verticalCenter
+            height: 48 * u
+            text: qsTr("Done")
+            highlighted: true
+            onClicked: page.closeClicked()
+        }
+    }
+
+    Flickable {
+        id: flick
+        anchors.top: header.bottom
+        anchors.bottom: parent.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        contentWidth: width
+        contentHeight: column.height + 40 * u
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+
+        Column {
+            id: column
+            x: Math.max(16 * u, (flick.width - width) / 2)
+            y: 12 * u
+            width: Math.min(flick.width - 32 * u, 620 * u)
+            spacing: 10 * u
+
+            Text {
+                text: qsTr("Players")
+                color: Theme.accent
+                font.pixelSize: Theme.fontLarge
+                font.bold: true
+            }
+
+            SegmentedChoice {
+                objectNamePrefix: "playerCount_"
+                width: parent.width
+                options: ["2", "3", "4"]
+                currentIndex: page.nextPlayers - 2
+                onActivated: page.engine.playerCount = index + 2
+            }
+
+            Text {
+                width: parent.width
+                visible: page.hasEngine && page.engine.playerCount !== page.engine.activePlayerCount
+                text: qsTr("The new number of players takes effect with the next new game.")
+                color: Theme.textDim
+                font.pixelSize: Theme.fontSmall
+                wrapMode: Text.Wrap
+            }
+
+            Button {
+                objectName: "settingsNewGame"
+                width: parent.width
+                text: qsTr("New game now")
+                onClicked: page.newGameRequested()
+            }
+
+            Text {
+                text: qsTr("Names and strength")
+                color: Theme.accent
+                font.pixelSize: Theme.fontLarge
+                font.bold: true
+            }
+
+            Text {
+                text: qsTr("Your name")
+                color: Theme.text
+                font.pixelSize: Theme.fontNormal
+            }
+
+            TextField {
+                objectName: "playerNameField"
+                width: parent.width
+                placeholder: qsTr("Player")
+                text: page.hasEngine ? page.engine.playerName : ""
+                onTextChanged: if (page.hasEngine) page.engine.playerName = text
+            }
+
+            Repeater {
+                model: 3
+
+                Column {
+                    readonly property int seat: index + 1
+                    readonly property string seatName: !page.hasEngine ? ""
+                                                       : seat === 1 ? page.engine.ai1Name
+                                                       : seat === 2 ? page.engine.ai2Name : page.engine.ai3Name
+                    readonly property int difficulty: !page.hasEngine ? -1
+                                                      : seat === 1 ? page.engine.ai1Difficulty
+                                                      : seat === 2 ? page.engine.ai2Difficulty : page.engine.ai3Difficulty
+
+                    width: column.width
+                    spacing: 6 * u
+                    opacity: seat < page.nextPlayers ? 1 : 0.45
+
+                    function setName(name) {
+                        if (!page.hasEngine)
+                            return;
+                        if (seat === 1)
+                            page.engine.ai1Name = name;
+                        else if (seat === 2)
+                            page.engine.ai2Name = name;
+                        else
+                            page.engine.ai3Name = name;
+                    }
+
+                    function setDifficulty(level) {
+                        if (seat === 1)
+                            page.engine.ai1Difficulty = level;
+                        else if (seat === 2)
+                            page.engine.ai2Difficulty = level;
+                        else
+                            page.engine.ai3Difficulty = level;
+                    }
+
+                    Text {
+                        text: qsTr("Computer player %1").arg(seat)
+                        color: Theme.text
+                        font.pixelSize: Theme.fontNormal
+                    }
+
+                    TextField {
+                        objectName: "aiNameField_" + seat
+                        width: parent.width
+                        placeholder: qsTr("AI %1").arg(seat)
+                        text: parent.seatName
+                        onTextChanged: parent.setName(text)
+                    }
+
+                    SegmentedChoice {
+                        objectNamePrefix: "difficulty" + seat + "_"
+                        width: parent.width
+                        options: page.difficultyOptions
+                        currentIndex: parent.difficulty
+                        onActivated: parent.setDifficulty(index)
+                    }
+                }
+            }
+
+            Text {
+                text: qsTr("Pace")
+                color: Theme.accent
+                font.pixelSize: Theme.fontLarge
+                font.bold: true
+            }
+
+            Text {
+                width: parent.width
+                text: qsTr("Computer move delay: %1 s").arg(((page.hasEngine ? page.engine.aiPlayDelay : 0) / 1000).toFixed(2))
+                color: Theme.text
+                font.pixelSize: Theme.fontNormal
+            }
+
+            Slider {
+                objectName: "delaySlider"
+                width: parent.width
+                from: 0
+                to: 2000
+                stepSize: 50
+                value: page.hasEngine ? page.engine.aiPlayDelay : 0
+                onMoved: page.engine.aiPlayDelay = newValue
+            }
+
+            Switch {
+                objectName: "animationsSwitch"
+                width: parent.width
+                text: qsTr("Animations")
+                checked: page.hasEngine && page.engine.animationsEnabled
+                onClicked: page.engine.animationsEnabled = !page.engine.animationsEnabled
+            }
+
+            Switch {
+                objectName: "pauseSwitch"
+                width: parent.width
+                text: qsTr("Pause the computer players")
+                checked: page.hasEngine && page.engine.paused
+                onClicked: page.engine.paused = !page.engine.paused
+            }
+
+            Text {
+                text: qsTr("Display")
+                color: Theme.accent
+                font.pixelSize: Theme.fontLarge
+                font.bold: true
+            }
+
+            Switch {
+                objectName: "sortSwitch"
+                width: parent.width
+                text: qsTr("Sort my hand by suit and rank")
+                checked: page.sortHand
+                onClicked: page.sortToggled()
+            }
+
+            Text {
+                text: qsTr("Language")
+                color: Theme.accent
+                font.pixelSize: Theme.fontLarge
+                font.bold: true
+                visible: page.language !== null
+            }
+
+            SegmentedChoice {
+                objectNamePrefix: "language_"
+                width: parent.width
+                visible: page.language !== null
+                // Each language is named in itself, so it can be found whatever the interface shows now.
+                options: ["Magyar", "English"]
+                currentIndex: page.language !== null ? (page.language.language === "hu" ? 0 : 1) : -1
+                onActivated: page.language.language = index === 0 ? "hu" : "en"
+            }
+
+            Text {
+                objectName: "restartNotice"
+                width: parent.width
+                visible: page.language !== null && page.language.restartRequired
+                text: qsTr("The new language takes effect when the game is started again.")
+                color: Theme.accent
+                font.pixelSize: Theme.fontNormal
+                wrapMode: Text.Wrap
+            }
+        }
+    }
+}
