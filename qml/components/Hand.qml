@@ -17,7 +17,7 @@ Item {
     // While the player may act, cards that cannot be played are shaded and the playable ones lifted.
     property bool inputEnabled: false
     property bool animate: true
-    // Keyboard selection, as a position in the displayed order; -1 when nothing is selected.
+    // The keyboard's selection, as a position in the displayed order; -1 when nothing is selected.
     property int selectedPosition: -1
 
     signal cardTapped(int handIndex)
@@ -178,7 +178,8 @@ Item {
             MouseArea {
                 anchors.fill: parent
                 onClicked: {
-                    hand.selectedPosition = index;
+                    // The frame of the keyboard's selection would only be in the way of a finger.
+                    hand.selectedPosition = -1;
                     hand.cardTapped(cardItem.engineIndex);
                 }
             }

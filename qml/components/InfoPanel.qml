@@ -28,6 +28,9 @@ Rectangle {
             color: Theme.accent
             font.pixelSize: Theme.fontLarge
             font.bold: true
+            // A long name or a long translation shrinks the line rather than losing its end.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: Theme.fontSmall
             elide: Text.ElideRight
         }
 

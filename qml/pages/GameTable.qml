@@ -79,10 +79,8 @@ Item {
 
     function playPosition(position) {
         var handIndex = hand.handIndexAt(position);
-        if (handIndex < 0)
-            return;
-        hand.selectedPosition = position;
-        tapCard(handIndex);
+        if (handIndex >= 0)
+            tapCard(handIndex);
     }
 
     function moveSelection(step) {
@@ -93,8 +91,11 @@ Item {
     }
 
     function playSelected() {
-        if (hand.selectedPosition >= 0)
-            playPosition(hand.selectedPosition);
+        var position = hand.selectedPosition;
+        if (position >= 0) {
+            // A played card leaves the selection on its right neighbour, which now takes its place.
+            playPosition(position);
+        }
     }
 
     // --- Animations ------------------------------------------------------------------------------------------
@@ -290,8 +291,8 @@ Item {
     readonly property real topBarHeight: (landscape ? 52 : 60) * u
     readonly property real sideWidth: landscape ? Math.min(320 * u, width * 0.34) : 0
     readonly property real mainWidth: width - sideWidth
-    readonly property real seatsHeight: (landscape ? 124 : 150) * u
-    readonly property real handHeight: (landscape ? 178 : 212) * u
+    readonly property real seatsHeight: (landscape ? 116 : 150) * u
+    readonly property real handHeight: (landscape ? 172 : 212) * u
     readonly property real actionsHeight: landscape ? 3 * 58 * u + 16 * u : 64 * u
     readonly property real infoHeight: (landscape ? 150 : 122) * u
     readonly property real centerTop: topBarHeight + seatsHeight + 2 * margin
@@ -573,8 +574,9 @@ Item {
 
     Rectangle {
         objectName: "pausedBanner"
-        anchors.horizontalCenter: center.horizontalCenter
-        y: table.centerTop + 4 * u
+        // Over the table in portrait; in landscape below the buttons, where it hides nothing.
+        x: table.landscape ? infoPanel.x + (infoPanel.width - width) / 2 : center.x + (center.width - width) / 2
+        y: table.landscape ? actions.y + actions.height + table.margin : table.centerTop + 4 * u
         z: 11
         visible: table.hasEngine && table.engine.paused
         width: pausedRow.width + 24 * u

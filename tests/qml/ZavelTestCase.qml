@@ -57,8 +57,21 @@ TestCase {
         return found;
     }
 
+    // Scrolls the page that holds target until target is on screen, as a person would before tapping it.
+    function scrollIntoView(target) {
+        for (var p = target.parent; p !== null; p = p.parent) {
+            if (p.contentY !== undefined && p.contentHeight !== undefined) {
+                var y = target.mapToItem(p.contentItem, 0, 0).y;
+                var maxY = Math.max(0, p.contentHeight - p.height);
+                p.contentY = Math.max(0, Math.min(maxY, y - p.height / 3));
+                return;
+            }
+        }
+    }
+
     function click(name) {
         var target = item(name);
+        scrollIntoView(target);
         verify(target.visible, name + " is visible");
         verify(target.enabled, name + " is enabled");
         mouseClick(target);
