@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,13 +110,18 @@ QString TestAutosaveKill::checkSave(const QList<LogEntry> &log, bool *fellInside
     if (QByteArray::fromStdString(saved.serializeState()) != text)
         return QStringLiteral("the autosave holds more or other bytes than its state text");
 
-    // The most recent announcements: the state before the last save that may have been cut off, and what was
-    // announced since, a computer seat's declaration and move being announced together.
+    // The most recent distinct announcements: the state before the last save that may have been cut off, and
+    // what was announced since, a computer seat's declaration and move being announced together. A writer
+    // killed before it moved leaves the same announcements again at the next start, hence distinct.
     const QByteArray hash = SaveLog::hashText(text);
     QList<LogEntry> recent;
+    QSet<QByteArray> seen;
     for (int i = log.size() - 1; i >= 0 && recent.size() < 8; --i) {
-        if (log.at(i).kind == 'S' || log.at(i).kind == 'N')
-            recent.append(log.at(i));
+        const LogEntry &entry = log.at(i);
+        if ((entry.kind == 'S' || entry.kind == 'N') && !seen.contains(entry.kind + entry.value)) {
+            seen.insert(entry.kind + entry.value);
+            recent.append(entry);
+        }
     }
     if (!recent.isEmpty())
         *fellInsideSave = !(recent.first().kind == 'S' && recent.first().value == hash);
