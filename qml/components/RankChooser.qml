@@ -5,7 +5,6 @@ Rectangle {
     id: chooser
 
     property var names: ["", "", "", "", "", "", "", ""]
-    property int suit: 3
     signal chosen(int rank)
 
     radius: 16 * Theme.u
@@ -16,7 +15,7 @@ Rectangle {
     Text {
         id: title
         anchors.top: parent.top
-        anchors.topMargin: 12 * Theme.u
+        anchors.topMargin: 8 * Theme.u
         anchors.horizontalCenter: parent.horizontalCenter
         text: qsTr("Choose a rank")
         color: Theme.accent
@@ -26,16 +25,15 @@ Rectangle {
 
     Grid {
         id: grid
-        anchors.top: title.bottom
-        anchors.topMargin: 10 * Theme.u
         anchors.horizontalCenter: parent.horizontalCenter
+        y: title.y + title.height + Math.max(6 * Theme.u, (chooser.height - title.y - title.height - height) / 2 - 6 * Theme.u)
         columns: chooser.width > chooser.height * 1.6 ? 8 : 4
         spacing: 8 * Theme.u
 
         readonly property int rows: 8 / columns
         readonly property real tileWidth: (chooser.width - 24 * Theme.u - spacing * (columns - 1)) / columns
         readonly property real tileHeight: Math.min(tileWidth * 1.25,
-            (chooser.height - title.height - 40 * Theme.u - spacing * (rows - 1)) / rows)
+            (chooser.height - title.height - 30 * Theme.u - spacing * (rows - 1)) / rows)
 
         Repeater {
             model: 8

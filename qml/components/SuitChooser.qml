@@ -15,7 +15,7 @@ Rectangle {
     Text {
         id: title
         anchors.top: parent.top
-        anchors.topMargin: 12 * Theme.u
+        anchors.topMargin: 8 * Theme.u
         anchors.horizontalCenter: parent.horizontalCenter
         text: qsTr("Choose a suit")
         color: Theme.accent
@@ -25,15 +25,14 @@ Rectangle {
 
     Grid {
         id: grid
-        anchors.top: title.bottom
-        anchors.topMargin: 10 * Theme.u
         anchors.horizontalCenter: parent.horizontalCenter
+        y: title.y + title.height + Math.max(6 * Theme.u, (chooser.height - title.y - title.height - height) / 2 - 6 * Theme.u)
         columns: chooser.width > chooser.height * 1.6 ? 4 : 2
         spacing: 10 * Theme.u
 
         readonly property real tileWidth: (chooser.width - 24 * Theme.u - spacing * (columns - 1)) / columns
         readonly property real tileHeight: Math.min(tileWidth * 0.9,
-            (chooser.height - title.height - 40 * Theme.u - spacing * (4 / columns - 1)) / (4 / columns))
+            (chooser.height - title.height - 30 * Theme.u - spacing * (4 / columns - 1)) / (4 / columns))
 
         Repeater {
             model: 4

@@ -535,7 +535,8 @@ Item {
         x: table.margin
         y: table.centerTop
         width: table.mainWidth - 2 * table.margin
-        height: table.landscape ? table.height - table.centerTop - table.margin
+        // The hand stays in sight: the player chooses a suit or a rank looking at it.
+        height: table.landscape ? table.centerBottom - table.centerTop
                                 : table.centerBottom + table.margin + table.infoHeight - table.centerTop
         z: 10
 
