@@ -1,11 +1,13 @@
 import QtQuick 2.6
+import QtQuick.Window 2.2
 import harbour.zavel 1.0
 import "components"
 import "pages"
 
 // The whole interface: one engine, the table, the settings page, the quick pace panel and the question before
 // a running game is thrown away. The window may be any size: portrait and landscape have layouts of their own,
-// and everything scales with the window from a 540x960 design size.
+// and everything scales with the window from a 540x960 design size. On the phone the window itself never turns,
+// so the interface turns with the device and takes the layout that fits.
 Rectangle {
     id: root
 
@@ -22,7 +24,12 @@ Rectangle {
     property bool paceOpen: false
     property real animationTimeScale: 1
 
-    readonly property bool landscape: width > height
+    // How far the device is turned from the screen's natural orientation, 0, 90, 180 or 270; 0 on a desktop.
+    property int turn: Screen.angleBetween(Screen.orientation, Screen.primaryOrientation)
+    readonly property bool sideways: turn === 90 || turn === 270
+    readonly property real contentWidth: sideways ? height : width
+    readonly property real contentHeight: sideways ? width : height
+    readonly property bool landscape: contentWidth > contentHeight
     readonly property var languageChoice: typeof languageSettings !== "undefined" ? languageSettings : null
 
     function requestNewGame() {
@@ -96,12 +103,14 @@ Rectangle {
     }
 
     Keys.onPressed: handleKey(event)
+    Screen.orientationUpdateMask: Qt.PortraitOrientation | Qt.LandscapeOrientation
+                                  | Qt.InvertedPortraitOrientation | Qt.InvertedLandscapeOrientation
 
     Binding {
         target: Theme
         property: "u"
-        value: Math.max(0.3, root.landscape ? Math.min(root.width / 960, root.height / 540)
-                                            : Math.min(root.width / 540, root.height / 960))
+        value: Math.max(0.3, root.landscape ? Math.min(root.contentWidth / 960, root.contentHeight / 540)
+                                            : Math.min(root.contentWidth / 540, root.contentHeight / 960))
     }
 
     GameEngine {
@@ -115,62 +124,70 @@ Rectangle {
         onAnimationsEnabledChanged: if (!animationsEnabled) table.abortAnimations()
     }
 
-    GameTable {
-        id: table
-        objectName: "table"
-        anchors.fill: parent
-        engine: gameEngine
-        sortHand: root.sortHand
-        timeScale: root.animationTimeScale
-        visible: !root.settingsOpen
-        onNewGameRequested: root.requestNewGame()
-        onSettingsRequested: {
-            root.paceOpen = false;
-            root.settingsOpen = true;
+    Item {
+        id: content
+        anchors.centerIn: parent
+        width: root.contentWidth
+        height: root.contentHeight
+        rotation: root.turn
+
+        GameTable {
+            id: table
+            objectName: "table"
+            anchors.fill: parent
+            engine: gameEngine
+            sortHand: root.sortHand
+            timeScale: root.animationTimeScale
+            visible: !root.settingsOpen
+            onNewGameRequested: root.requestNewGame()
+            onSettingsRequested: {
+                root.paceOpen = false;
+                root.settingsOpen = true;
+            }
+            onPaceRequested: root.paceOpen = !root.paceOpen
         }
-        onPaceRequested: root.paceOpen = !root.paceOpen
-    }
 
-    MouseArea {
-        // Closes the pace panel on a tap anywhere else.
-        anchors.fill: parent
-        visible: root.paceOpen
-        onClicked: root.paceOpen = false
-    }
+        MouseArea {
+            // Closes the pace panel on a tap anywhere else.
+            anchors.fill: parent
+            visible: root.paceOpen
+            onClicked: root.paceOpen = false
+        }
 
-    QuickSettings {
-        objectName: "quickSettings"
-        visible: root.paceOpen
-        anchors.right: parent.right
-        anchors.rightMargin: 8 * Theme.u
-        y: (root.landscape ? 52 : 60) * Theme.u
-        width: Math.min(parent.width - 16 * Theme.u, 440 * Theme.u)
-        engine: gameEngine
-        sortHand: root.sortHand
-        onSortToggled: root.sortHand = !root.sortHand
-        onCloseClicked: root.paceOpen = false
-    }
+        QuickSettings {
+            objectName: "quickSettings"
+            visible: root.paceOpen
+            anchors.right: parent.right
+            anchors.rightMargin: 8 * Theme.u
+            y: (root.landscape ? 52 : 60) * Theme.u
+            width: Math.min(parent.width - 16 * Theme.u, 440 * Theme.u)
+            engine: gameEngine
+            sortHand: root.sortHand
+            onSortToggled: root.sortHand = !root.sortHand
+            onCloseClicked: root.paceOpen = false
+        }
 
-    SettingsPage {
-        objectName: "settingsPage"
-        anchors.fill: parent
-        visible: root.settingsOpen
-        engine: gameEngine
-        language: root.languageChoice
-        sortHand: root.sortHand
-        onSortToggled: root.sortHand = !root.sortHand
-        onCloseClicked: root.closeSettings()
-        onNewGameRequested: root.requestNewGame()
-    }
+        SettingsPage {
+            objectName: "settingsPage"
+            anchors.fill: parent
+            visible: root.settingsOpen
+            engine: gameEngine
+            language: root.languageChoice
+            sortHand: root.sortHand
+            onSortToggled: root.sortHand = !root.sortHand
+            onCloseClicked: root.closeSettings()
+            onNewGameRequested: root.requestNewGame()
+        }
 
-    ConfirmDialog {
-        id: confirmNewGame
-        objectName: "confirmNewGame"
-        anchors.fill: parent
-        title: qsTr("Start a new game?")
-        message: qsTr("The game in progress will be lost.")
-        acceptText: qsTr("New game")
-        onAccepted: root.startNewGame()
+        ConfirmDialog {
+            id: confirmNewGame
+            objectName: "confirmNewGame"
+            anchors.fill: parent
+            title: qsTr("Start a new game?")
+            message: qsTr("The game in progress will be lost.")
+            acceptText: qsTr("New game")
+            onAccepted: root.startNewGame()
+        }
     }
 
     Component.onCompleted: gameEngine.start()

@@ -41,6 +41,25 @@ Item {
             screenshot("main");
         }
 
+        // The phone's window keeps its portrait shape when the device is turned; the interface turns inside it,
+        // takes the landscape layout, and taps still find their cards.
+        function test_deviceTurnedSideways() {
+            launch(game);
+            app.turn = 90;
+            wait(100);
+            verify(app.landscape);
+            verify(item("table").landscape);
+            compare(item("table").width, 960);
+            compare(item("table").height, 540);
+            var card = handCard("3_13");
+            var corner = card.mapToItem(app, 0, 0);
+            verify(corner.x < app.width / 2, "turned a quarter clockwise, the bottom of the table lies along the left edge");
+            tapCard("3_13");
+            compare(engine.visualPhase, 1, "the tapped card is played");
+            tryCompare(engine, "visualPhase", 0, 2000);
+            compare(topOfPile(), "3_13");
+        }
+
         function test_layouts_data() {
             return [
                 { tag: "portrait phone", width: 540, height: 960, landscape: false },
