@@ -13,4 +13,6 @@ step "install missing Debian packages" install_packages
 step "configure build/" configure "$BUILD_DIR"
 step "build" build "$BUILD_DIR"
 step "check C++ formatting (clang-format)" check_format
+step "run the tests under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)" sanitizer_suite
+step "fuzz the saved-game readers (build-fuzz/)" fuzz_briefly
 step "run the tests" ctest --test-dir "$BUILD_DIR" --output-on-failure -j2

@@ -26,6 +26,7 @@ PACKAGES=(
     desktop-file-utils rpm
     clang-format-14
     libbenchmark-dev
+    clang libclang-rt-14-dev llvm
 )
 
 missing_packages() {
@@ -57,4 +58,29 @@ configure() {
 # build <dir> [cmake --build options...]
 build() {
     cmake --build "$@"
+}
+
+# The sanitizer build: the whole test suite again, instrumented with AddressSanitizer and
+# UndefinedBehaviorSanitizer (Qt itself is not instrumented). Any report fails the test that caused it; leaks
+# inside Qt's and the graphics stack's own libraries are suppressed in tests/sanitizers/lsan.supp. The kill test,
+# whose 200 kills the main build makes, makes 60 here, each start of its instrumented writer being slow.
+ASAN_BUILD_DIR="$ROOT/build-asan"
+
+sanitizer_suite() {
+    configure "$ASAN_BUILD_DIR" -DZAVEL_SANITIZE=ON -DZAVEL_BUILD_BENCHMARKS=OFF || return 1
+    build "$ASAN_BUILD_DIR" || return 1
+    ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+        LSAN_OPTIONS="suppressions=$ROOT/tests/sanitizers/lsan.supp:print_suppressions=0" \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ZAVEL_KILLS=60 \
+        ctest --test-dir "$ASAN_BUILD_DIR" --output-on-failure -j2
+}
+
+# Fuzzing: the libFuzzer programs built with clang in build-fuzz/, each run over its corpus and then for 15 s.
+fuzz_briefly() {
+    if ! command -v clang++ > /dev/null; then
+        echo "clang++ is not installed: fuzzing skipped"
+        return 0
+    fi
+    "$ROOT/tests/fuzz/fuzz.sh" --seconds 15
 }
