@@ -16,6 +16,8 @@ Item {
     property var playableIds: ({})
     // While the player may act, cards that cannot be played are shaded and the playable ones lifted.
     property bool inputEnabled: false
+    // Whether the next change of the hand slides the cards that stay (a card played or drawn), rather than
+    // showing the new hand in place (a new deal, a restored game, another order).
     property bool animate: true
     // The keyboard's selection, as a position in the displayed order; -1 when nothing is selected.
     property int selectedPosition: -1
@@ -103,26 +105,11 @@ Item {
         return changed;
     }
 
-    // Cards slide only when the hand changes, not when the window is resized or the table first laid out.
+    // Cards slide only while the hand changes, not when the window is resized.
     property bool sliding: false
 
-    // A hand dealt anew (a new game, a restored one) appears in place; a hand that changed by a play or a
-    // draw keeps all its other cards, and those slide.
-    function continuesHand() {
-        var kept = 0;
-        for (var i = 0; i < shown.length; ++i) {
-            for (var k = 0; k < cardModel.count; ++k) {
-                if (cardModel.get(k).cardId === shown[i].id) {
-                    kept += 1;
-                    break;
-                }
-            }
-        }
-        return kept > 0 && kept >= Math.min(shown.length, cardModel.count) - 1;
-    }
-
     onShownChanged: {
-        sliding = animate && continuesHand();
+        sliding = animate && cardModel.count > 0;
         if (sync() && sliding)
             slideEnd.restart();
         else

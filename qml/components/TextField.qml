@@ -7,7 +7,6 @@ Item {
     property alias text: input.text
     property string placeholder
     property alias maximumLength: input.maximumLength
-    readonly property alias inputItem: input
 
     implicitWidth: 300 * Theme.u
     implicitHeight: 50 * Theme.u

@@ -17,10 +17,6 @@ function colors(suit) {
     return palette[suit >= 0 && suit < 4 ? suit : 3];
 }
 
-function suitColor(suit) {
-    return colors(suit).fill;
-}
-
 function verticalGradient(ctx, c) {
     var g = ctx.createLinearGradient(0, 0, 0, 1);
     g.addColorStop(0, c.light);

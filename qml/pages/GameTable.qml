@@ -505,6 +505,7 @@ Item {
         playableIds: table.playableIds
         inputEnabled: table.inputEnabled
         animate: table.hasEngine && table.engine.animationsEnabled
+                 && (table.engine.visualPhase === GameEngine.CardFlight || table.engine.visualPhase === GameEngine.Draw)
         onCardTapped: table.tapCard(handIndex)
     }
 

@@ -26,6 +26,8 @@ TestCase {
             properties[key] = options[key];
         app = component.createObject(host, properties);
         verify(app !== null, "the main QML file loads");
+        if (spec)
+            compare(engine.lastEvent, "Game restored", "the crafted game was restored");
         engine.aiPlayDelay = 20;
         // Positioners lay out on the first frame; nobody taps before that.
         waitForRendering(app);
@@ -94,6 +96,16 @@ TestCase {
         for (var i = 0; i < hand.length; ++i)
             ids.push(hand[i].id);
         return ids;
+    }
+
+    // Whether the player's own play of this card lies on the pile; the computer may have played on it since.
+    function playedByMe(cardId) {
+        var pile = engine.discardCards;
+        for (var i = 0; i < pile.length; ++i) {
+            if (pile[i].id === cardId)
+                return pile[i].playedBy === 0;
+        }
+        return false;
     }
 
     function topOfPile() {

@@ -39,6 +39,8 @@ Item {
 
         function test_playedCardIsHiddenOnThePileUntilItLands() {
             launch(game, { animationTimeScale: 1 });
+            // The computer waits, so that the pile shows the player's card when the flight is over.
+            engine.aiPlayDelay = 5000;
             tapCard("0_9");
             compare(engine.visualPhase, 1);
             compare(topOfPile(), "0_9", "the engine has played the card");
@@ -57,6 +59,7 @@ Item {
 
         function test_switchingAnimationsOffDuringAFlight(data) {
             launch(game, { animationTimeScale: 4 });
+            engine.aiPlayDelay = 5000;
             tapCard("0_9");
             compare(engine.visualPhase, 1, "the card is in the air");
             if (data.panel) {
@@ -75,6 +78,7 @@ Item {
             else
                 click("settingsDone");
             // Play goes on without animations: the computer answers and it is the player's turn again.
+            engine.aiPlayDelay = 20;
             waitForPlayer(3000);
             compare(engine.visualPhase, 0);
             var ids = handIds();
@@ -109,7 +113,7 @@ Item {
         }
 
         function test_newGameDuringAFlight() {
-            launch(game, { animationTimeScale: 4 });
+            launch(game, { animationTimeScale: 2 });
             tapCard("0_9");
             compare(engine.visualPhase, 1);
             click("newGameButton");

@@ -57,7 +57,7 @@ Item {
             tapCard("3_13");
             compare(engine.visualPhase, 1, "the tapped card is played");
             tryCompare(engine, "visualPhase", 0, 2000);
-            compare(topOfPile(), "3_13");
+            verify(playedByMe("3_13"));
         }
 
         function test_layouts_data() {
