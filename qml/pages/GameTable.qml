@@ -90,12 +90,10 @@ Item {
         hand.selectedPosition = Math.max(0, Math.min(hand.count - 1, p));
     }
 
+    // The selection stays where it is: after a play it rests on the card that moved into the gap.
     function playSelected() {
-        var position = hand.selectedPosition;
-        if (position >= 0) {
-            // A played card leaves the selection on its right neighbour, which now takes its place.
-            playPosition(position);
-        }
+        if (hand.selectedPosition >= 0)
+            playPosition(hand.selectedPosition);
     }
 
     // --- Animations ------------------------------------------------------------------------------------------
