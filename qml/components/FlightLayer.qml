@@ -10,19 +10,19 @@ Item {
     readonly property int flying: flights.length
     property var flights: []
 
-    // spec: { suit, rank, faceUp, turnOver, width, height, from: rect, to: rect, delay, duration, onLanded(spec) }
-    // with rect: { x, y, width, height, rotation } in this layer's coordinates. The card keeps the spec's size
+    // plan: { suit, rank, faceUp, turnOver, width, height, from: rect, to: rect, delay, duration, onLanded(plan) }
+    // with rect: { x, y, width, height, rotation } in this layer's coordinates. The card keeps the plan's size
     // and is scaled to each rectangle's width, turning about its centre.
-    function launch(specs, onAllLanded) {
+    function launch(plans, onAllLanded) {
         var batch = generation;
-        var remaining = specs.length;
+        var remaining = plans.length;
         var started = [];
         if (remaining === 0) {
             onAllLanded();
             return;
         }
-        for (var i = 0; i < specs.length; ++i) {
-            var s = specs[i];
+        for (var i = 0; i < plans.length; ++i) {
+            var s = plans[i];
             var card = flyingCard.createObject(layer, {
                 suit: s.suit,
                 rank: s.rank,
@@ -54,7 +54,7 @@ Item {
             started[k].start();
     }
 
-    function makeLandedHandler(card, spec, batch, countDown) {
+    function makeLandedHandler(card, plan, batch, countDown) {
         return function() {
             if (batch !== layer.generation)
                 return;
@@ -65,8 +65,8 @@ Item {
             }
             flights = rest;
             card.destroy();
-            if (spec.onLanded)
-                spec.onLanded(spec);
+            if (plan.onLanded)
+                plan.onLanded(plan);
             countDown();
         };
     }

@@ -226,11 +226,11 @@ Item {
             return;
         var deal = job.kind === "deal";
         var from = talonRect();
-        var specs = [];
+        var plans = [];
         for (var i = 0; i < job.entries.length; ++i) {
             var e = job.entries[i];
             var card = parseId(e.id);
-            specs.push({
+            plans.push({
                 id: e.id,
                 suit: card.suit,
                 rank: card.rank,
@@ -242,15 +242,15 @@ Item {
                 to: destinationRect(e.player, e.handIndex),
                 delay: (deal ? 70 : 150) * e.order,
                 duration: deal ? 260 : 320,
-                onLanded: function(spec) {
+                onLanded: function(plan) {
                     var map = copyMap(table.toHand);
-                    delete map[spec.id];
+                    delete map[plan.id];
                     table.toHand = map;
                 }
             });
         }
         var token = job.token;
-        flights.launch(specs, function() { table.landed(job.kind, token); });
+        flights.launch(plans, function() { table.landed(job.kind, token); });
     }
 
     Timer {
