@@ -1,6 +1,6 @@
 // zavel-soak: plays many games through the rules engine and through GameEngine with its autosave, checking the
 // state after every action and every phase. CTest runs a few hundred games; the full soak is
-//   build/tests/soak/zavel-soak --core-games 100000 --engine-games 1000
+//   build/tools/zavel-soak/zavel-soak --core-games 100000 --engine-games 1000
 // It never touches the user's files: the engine's data directory is a temporary one in Qt's test mode.
 
 #include "coresoak.h"
