@@ -1,0 +1,211 @@
+import QtQuick 2.6
+import QtTest 1.2
+
+// Plays the real interface by tapping as a person would. The interface must answer every animation well before
+// the engine's watchdog (5 s for a flight, 9 s otherwise) would, and leave no warning behind.
+Item {
+    id: window
+    width: 540
+    height: 960
+
+    TestCase {
+        name: "Interface"
+        when: windowShown
+
+        property Item app: null
+        readonly property var engine: app ? app.engine : null
+
+        // Nine of Hearts on the pile: the King of Leaves does not fit, the rest of the hand does.
+        readonly property var simpleGame: ({
+            hands: [["1_13", "0_9", "2_12", "3_11", "0_8"], ["0_7", "1_7", "2_10", "3_8", "2_13"]],
+            discard: ["3_10", "3_9"]
+        })
+
+        function launch(spec, timeScale) {
+            if (app)
+                app.destroy();
+            wait(0);
+            verify(testSupport.writeGame(spec || {}), "the crafted game is valid");
+            app = Qt.createComponent(mainQml).createObject(window, { width: window.width, height: window.height,
+                                                                     animationTimeScale: timeScale || 0.2 });
+            verify(app, "the main QML file loads");
+            if (spec)
+                compare(engine.lastEvent, "Game restored");
+            engine.aiPlayDelay = 20;
+            waitForRendering(app);
+            waitIdle();
+        }
+
+        function waitIdle() {
+            tryCompare(engine, "visualPhase", 0, 4000, "the interface completes the phase");
+        }
+
+        function waitForPlayer() {
+            tryVerify(function() { return engine.playerInputEnabled || engine.winnerPlayer >= 0; }, 8000);
+        }
+
+        function item(name) {
+            var found = findChild(app, name);
+            verify(found !== null, name + " exists");
+            return found;
+        }
+
+        function click(name) {
+            var target = item(name);
+            verify(target.visible && target.enabled, name + " can be tapped");
+            mouseClick(target);
+        }
+
+        function handIds() {
+            return engine.playerHand.map(function(card) { return card.id; });
+        }
+
+        // The sum of the hand's opacities: a card still on its way from the talon does not show.
+        function shownCards() {
+            return handIds().reduce(function(sum, id) { return sum + item("handCard_" + id).opacity; }, 0);
+        }
+
+        // Taps the part of the card that its right neighbour leaves uncovered.
+        function tapCard(cardId) {
+            var card = item("handCard_" + cardId);
+            mouseClick(card, card.tapX, card.height / 2);
+        }
+
+        function playedByMe(cardId) {
+            return engine.discardCards.some(function(card) { return card.id === cardId && card.playedBy === 0; });
+        }
+
+        function initTestCase() {
+            testSupport.watchWarnings();
+        }
+
+        function cleanup() {
+            compare(testSupport.takeWarnings(), [], "no warnings from QML or the engine");
+        }
+
+        // Each turn answers a chooser, declares when the button offers it, plays the first card marked
+        // playable, or else takes the penalty or draws.
+        function test_freshGameSeveralTurns() {
+            launch(null);
+            compare(handIds().length, 5);
+            for (var turn = 0; turn < 8; ++turn) {
+                waitForPlayer();
+                if (engine.winnerPlayer >= 0)
+                    break;
+                var before = engine.stateRevision;
+                if (engine.needsSuitChoice || engine.needsRankChoice) {
+                    click(engine.needsSuitChoice ? "suitButton_2" : "rankButton_9");
+                } else {
+                    if (engine.canDeclareZavel)
+                        click("zavelButton");
+                    var playable = handIds().filter(function(id) { return item("handCard_" + id).playable; });
+                    if (playable.length > 0)
+                        tapCard(playable[0]);
+                    else
+                        click(engine.canAcceptPenalty ? "acceptButton" : "drawButton");
+                }
+                verify(engine.stateRevision > before, "the tap reached the engine");
+                waitIdle();
+                compare(shownCards(), handIds().length, "the whole hand shows once the phase is over");
+            }
+        }
+
+        function test_tapPlaysOrExplains() {
+            launch(simpleGame);
+            tapCard("1_13");
+            compare(item("lastEventText").text, "Match the suit or rank of the top card");
+            compare(handIds().length, 5, "nothing was played");
+            tapCard("0_9");
+            compare(engine.visualPhase, 1, "the card is in the air");
+            compare(item("discardPile").topCard.id, "3_9", "the pile shows the card when it lands");
+            waitIdle();
+            verify(playedByMe("0_9"));
+            verify(findChild(app, "handCard_0_9") === null, "the card left the hand");
+        }
+
+        function test_choice_data() {
+            return [
+                { tag: "suit after an Upper", card: "2_12", chooser: "suitChooser", button: "suitButton_1",
+                  property: "requestedSuit", value: 1, text: "Requested suit: Leaves" },
+                { tag: "rank after a Lower", card: "3_11", chooser: "rankChooser", button: "rankButton_14",
+                  property: "requestedRank", value: 14, text: "Requested rank: Ace" }
+            ];
+        }
+
+        // Sorted, the cards are shown in another order than the engine's; a tap still names the right card.
+        function test_choice(data) {
+            launch(simpleGame);
+            app.sortHand = true;
+            wait(300);
+            tapCard(data.card);
+            tryCompare(item(data.chooser), "visible", true, 4000);
+            verify(playedByMe(data.card));
+            click(data.button);
+            compare(engine[data.property], data.value);
+            compare(item("requestText").text, data.text);
+        }
+
+        // The four penalty cards of a forgotten declaration are in the engine's hand at once, but show only
+        // when the draw that follows the flight brings them.
+        function test_forgottenDeclaration() {
+            launch({ hands: [["3_9", "3_13"], ["0_8", "1_8", "0_9", "1_9", "2_10"]], discard: ["3_10"] });
+            tapCard("3_9");
+            compare(engine.lastEvent, "You forgot Zavél — four penalty cards");
+            compare(shownCards(), 1);
+            tryCompare(engine, "visualPhase", 2, 4000);
+            waitIdle();
+            compare(shownCards(), 5);
+        }
+
+        // Declared before going down to one card, the player wins with the Upper; a finished game is dealt
+        // anew without a question.
+        function test_declareAndWin() {
+            launch({ hands: [["3_9", "2_12"], ["0_8", "1_8", "0_9", "1_9", "2_10"]], discard: ["3_10"] });
+            click("zavelButton");
+            tapCard("3_9");
+            waitForPlayer();
+            compare(handIds(), ["2_12"], "no penalty after a declaration");
+            tapCard("2_12");
+            tryCompare(item("resultPanel"), "visible", true, 3000);
+            compare(item("resultText").text, "Player won the game");
+            click("resultNewGame");
+            verify(!item("confirmNewGame").visible);
+            waitIdle();
+            compare(shownCards(), 5);
+        }
+
+        // Switched off, the engine ends the flight itself: nothing stays in the air or hidden, and play goes on.
+        function test_animationsOffDuringAFlight() {
+            launch(simpleGame, 4);
+            engine.aiPlayDelay = 5000;
+            tapCard("0_9");
+            compare(engine.visualPhase, 1);
+            click("paceButton");
+            click("quickAnimationsSwitch");
+            compare(engine.animationsEnabled, false);
+            compare(item("flights").flying, 0);
+            compare(item("discardPile").topCard.id, "0_9");
+            click("quickClose");
+            engine.aiPlayDelay = 20;
+            waitForPlayer();
+            compare(shownCards(), 4);
+        }
+
+        // Four players, Hearts requested over an Upper: the cards the engine allows are marked. The screenshot
+        // is for people to look at.
+        function test_mainScreen() {
+            launch({ hands: [["3_7", "0_12", "3_13", "1_11", "2_8", "3_14"], ["0_7", "0_8", "1_12", "1_13", "2_10"],
+                             ["1_14"], ["0_9", "2_11", "0_10"]],
+                     discard: ["1_10", "1_9", "2_9", "2_12"], requestedSuit: 3 });
+            compare(item("requestText").text, "Requested suit: Hearts");
+            var playable = ["3_7", "0_12", "3_13", "3_14"];
+            handIds().forEach(function(id) {
+                compare(item("handCard_" + id).playable, playable.indexOf(id) >= 0, id + " marked as the engine says");
+            });
+            var saved = false;
+            wait(300);
+            app.grabToImage(function(result) { saved = result.saveToFile(screenshotDir + "/main.png"); });
+            tryVerify(function() { return saved; }, 3000, "the screenshot is saved");
+        }
+    }
+}
