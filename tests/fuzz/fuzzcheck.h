@@ -1,26 +1,20 @@
 #ifndef ZAVEL_FUZZ_FUZZCHECK_H
 #define ZAVEL_FUZZ_FUZZCHECK_H
 
-// The properties of the fuzz targets are checked with FUZZ_CHECK, which names the broken property and aborts:
-// libFuzzer then keeps the input as a crash artifact, and the corpus replay fails the test naming the input.
+// FUZZ_CHECK names the broken property and aborts: libFuzzer keeps the input as a crash artifact, and the
+// corpus replay names the input it was replaying.
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace Fuzz {
 
-// The input being replayed, named in the failure message; set by the replay runner only.
-inline const char *&currentInput()
-{
-    static const char *name = nullptr;
-    return name;
-}
+inline const char *currentInput = nullptr; // set by the corpus replay only
 
 [[noreturn]] inline void fail(const char *property, const char *file, int line)
 {
-    std::fprintf(stderr, "%s:%d: property broken: %s\n", file, line, property);
-    if (currentInput())
-        std::fprintf(stderr, "input: %s\n", currentInput());
+    std::fprintf(stderr, "%s:%d: property broken: %s\ninput: %s\n", file, line, property,
+                 currentInput ? currentInput : "(from libFuzzer)");
     std::abort();
 }
 
