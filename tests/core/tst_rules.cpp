@@ -1,0 +1,299 @@
+// The deal, the rules of play and the computer players. Every random draw is checked output by output.
+
+#include "random.h"
+#include "scripted.h"
+#include "selfplay.h"
+
+#include <QtTest>
+
+using namespace Scripted;
+using Outputs = std::vector<std::uint32_t>;
+
+// Whether a card may be played now.
+static bool fits(const GameCore &g, const Card &c)
+{
+    if (g.pendingDraw > 0 || g.pendingSkip)
+        return c.rank == (g.pendingDraw > 0 ? Seven : Ace);
+    if (g.requestedSuit >= 0 || g.requestedRank >= 0)
+        return c.suit == g.requestedSuit || c.rank == g.requestedRank
+            || c.rank == (g.requestedSuit >= 0 ? Upper : Lower);
+    return c.rank == Upper || c.suit == g.discard.back().suit || c.rank == g.discard.back().rank;
+}
+
+class TestRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Rejection sampling with a division (0..1 scales by 0x7FFFFFFF up to 0xFFFFFFFE); rejected outputs count.
+    void boundedDraw()
+    {
+        const std::vector<std::tuple<std::uint32_t, Outputs, std::uint32_t, int>> rows = {
+            {1u, {0xFFFFFFFEu, 0xFFFFFFFFu, 0x7FFFFFFEu}, 0u, 3},
+            {0u, {0xFFFFFFFFu, 0xFFFFFFFEu}, 0u, 2},
+            {0xFFFFFFFFu, {0xFFFFFFFFu}, 0xFFFFFFFFu, 1},
+            {2u, {1431655765u}, 1u, 1}, // multiply-and-shift would give 0
+        };
+        for (const auto &[bound, outputs, expected, consumed] : rows) {
+            std::mt19937 engine = engineWithOutputs(outputs);
+            QCOMPARE(Zavel::boundedDraw(engine, bound), expected);
+            QVERIFY(engine == engineWithOutputs(outputs, consumed));
+        }
+    }
+
+    // Below 65536 cards a draw x in 0..(i+1)(i+2)-1 swaps i with x / (i+2) and i+1 with x % (i+2); zeros rotate.
+    void shuffle()
+    {
+        const std::uint32_t s11 = 357913941u, s5 = 715827882u, s19 = 214748364u; // scalings of 0..11, 0..5, 0..19
+        // clang-format off
+        const std::vector<std::tuple<int, Outputs, QString, int>> rows = {
+            {0,     {7u},               "",        0},
+            {4,     {0u, 9 * s11},      "BDCA",    2},
+            {5,     {2 * s5, 17 * s19}, "BAEDC",   2},
+            {32,    {},                 "rotated", 16},
+            {65535, {},                 "rotated", 32767},
+            {65536, {},                 "rotated", 65535},
+        };
+        // clang-format on
+        for (const auto &[size, outputs, expected, consumed] : rows) {
+            std::vector<Card> deck(static_cast<std::size_t>(size));
+            for (int i = 0; i < size; ++i)
+                deck[std::size_t(i)].rank = i;
+            std::vector<Card> rotated = deck;
+            std::rotate(rotated.rbegin(), rotated.rbegin() + (size > 0), rotated.rend());
+            std::mt19937 engine = engineWithOutputs(outputs);
+            shuffleCards(deck, engine);
+            QString order;
+            for (const Card &c : deck)
+                order += QChar('A' + c.rank);
+            QVERIFY(expected == "rotated" ? deck == rotated : order == expected);
+            QVERIFY(engine == engineWithOutputs(outputs, consumed));
+        }
+    }
+
+    // The top card that is no Seven, Lower, Upper or Ace opens the pile, then five rounds; nothing else survives.
+    void deal()
+    {
+        GameCore core(2, 99);
+        for (unsigned seed = 1; seed <= 600; ++seed) {
+            const int players = 2 + int(seed % 3);
+            GameCore want(players, 1);
+            want.talon = buildDeck();
+            want.hands.assign(std::size_t(players), {});
+            want.rng.seed(seed);
+            shuffleCards(want.talon, want.rng);
+            auto starter = want.talon.end() - 1;
+            while (QList<int>{7, 11, 12, 14}.contains(starter->rank))
+                --starter;
+            want.discard = {*starter};
+            want.talon.erase(starter);
+            for (int i = 0; i < 5 * players; ++i, want.talon.pop_back())
+                want.hands[std::size_t(i % players)].push_back(want.talon.back());
+            setSituation(core, "turn 1 won 1 suit 2 rank 9 draw 4 skip choice 2 by 1");
+            core.announcements.assign(4, true);
+            core.setPlayerCount(players);
+            core.newGame(seed);
+            QCOMPARE(bytes(core.serializeState()), bytes(want.serializeState()));
+            QCOMPARE(bytes(GameCore(players, seed).serializeState()), bytes(want.serializeState()));
+        }
+        QCOMPARE(bytes(GameCore(9, 5).serializeState()), bytes(GameCore(4, 5).serializeState()));
+        QCOMPARE(bytes(GameCore(-1, 5).serializeState()), bytes(GameCore(2, 5).serializeState()));
+        core.newGame(0); // a seed from the platform
+        QVERIFY(!(core.rng == GameCore(2, 0).rng));
+    }
+
+    // Random calls, refused ones included, checked against the rules; a twin restored from the text plays along.
+    void randomCalls()
+    {
+        for (unsigned g = 0; g < 60; ++g) {
+            const int players = 2 + int(g % 3);
+            GameCore core(players, 1000 + g);
+            std::mt19937 pick(g * 7919u + 1u);
+            for (int call = 0, afterWin = 0; afterWin < 20; ++call, afterWin += core.winner >= 0) {
+                QVERIFY(call < 5000);
+                const GameCore before = core;
+                GameCore twin(4, 7);
+                QVERIFY(twin.restoreState(core.serializeState()));
+                QCOMPARE(bytes(twin.serializeState()), bytes(core.serializeState()));
+                const int seat = pick() % 5 ? core.currentPlayer : int(pick() % (players + 2)) - 1;
+                const int next = (seat + 1) % players, supply = int(core.talon.size() + core.discard.size()) - 1;
+                const std::vector<Card> hand = core.hand(seat);
+                const std::vector<int> legal = core.legalMoves(seat);
+                const bool free = seat == core.currentPlayer && core.winner < 0 && core.pendingChoice == 0;
+                const bool anyFits
+                    = std::any_of(hand.begin(), hand.end(), [&](const Card &c) { return fits(core, c); });
+                GameCore want = core;
+                want.currentPlayer = next;
+                bool ok = false, expected = false;
+                switch (pick() % 7) {
+                case 0:
+                case 1: {
+                    const int i = !legal.empty() && pick() % 4 ? legal[pick() % legal.size()]
+                                                               : int(pick() % (hand.size() + 2)) - 1;
+                    expected = free && i >= 0 && i < int(hand.size()) && fits(core, hand[std::size_t(i)]);
+                    const PlayResult r = core.playCard(seat, i);
+                    if (!(ok = r.ok))
+                        break;
+                    const int rank = hand[std::size_t(i)].rank;
+                    const bool forgot = hand.size() == 2 && !before.zavelDeclared(seat);
+                    QVERIFY(sameCard(r.card, hand[std::size_t(i)]) && r.card == core.discard.back()
+                            && r.card.playedBy == seat);
+                    QVERIFY(r.forgotZavel == forgot && r.won == (hand.size() == 1) && !core.zavelDeclared(seat));
+                    // Four cards for a forgotten declaration; the win has no effect; any play ends the requests.
+                    QCOMPARE(int(r.penaltyCards.size()), forgot ? std::min(4, supply + 1) : 0);
+                    setSituation(want,
+                                 r.won               ? QString("turn %1 won %1").arg(seat)
+                                     : rank == Seven ? QString("turn %1 draw %2").arg(next).arg(before.pendingDraw + 2)
+                                     : rank == Ace   ? QString("turn %1 skip").arg(next)
+                                     : rank == Upper ? QString("turn %1 choice 1 by %1").arg(seat)
+                                     : rank == Lower ? QString("turn %1 choice 2 by %1").arg(seat)
+                                                     : QString("turn %1").arg(next));
+                    break;
+                }
+                case 2: {
+                    expected = free && core.pendingDraw == 0 && !core.pendingSkip && !anyFits;
+                    const DrawResult r = core.drawCard(seat);
+                    ok = r.ok;
+                    QVERIFY(!ok || int(r.drawnCards.size()) == std::min(1, supply));
+                    break;
+                }
+                case 3: {
+                    expected = free && (core.pendingDraw > 0 || core.pendingSkip);
+                    const DrawResult r = core.acceptPenalty(seat);
+                    if ((ok = r.ok)) {
+                        QCOMPARE(int(r.drawnCards.size()), std::min(before.pendingDraw, supply));
+                        QVERIFY(r.skipped == before.pendingSkip && !core.zavelDeclared(seat));
+                        setSituation(want, QString("turn %1").arg(next));
+                    }
+                    break;
+                }
+                case 4: {
+                    const bool suit = pick() % 2;
+                    const int value = suit ? int(pick() % 6) - 1 : int(pick() % 10) + 6;
+                    expected = seat == core.currentPlayer && core.winner < 0 && core.pendingChoice == (suit ? 1 : 2)
+                        && (suit ? value >= 0 && value <= 3 : value >= 7 && value <= 14);
+                    ok = suit ? core.chooseSuit(seat, value) : core.chooseRank(seat, value);
+                    setSituation(want, QString("turn %1 %2 %3").arg(next).arg(suit ? "suit" : "rank").arg(value));
+                    break;
+                }
+                case 5: { // a computer move for the seat on turn, made alike by the twin
+                    const SelfPlaySetup setup{std::vector<int>(4, int(pick() % 5)), std::vector<bool>(4, true), 1};
+                    ok = playSelf(core, setup).actions == 1 && playSelf(twin, setup).actions == 1;
+                    expected = before.winner < 0;
+                    QCOMPARE(bytes(twin.serializeState()), bytes(core.serializeState()));
+                    want = core;
+                    break;
+                }
+                default:
+                    expected = free && hand.size() == 2 && anyFits;
+                    ok = core.declareZavel(seat);
+                    want.currentPlayer = seat;
+                    QVERIFY(!ok || core.zavelDeclared(seat));
+                }
+                QCOMPARE(ok, expected);
+                if (ok)
+                    QCOMPARE(scalars(core), scalars(want));
+                else
+                    QCOMPARE(bytes(core.serializeState()), bytes(before.serializeState()));
+                QVERIFY2(core.validate(), qPrintable(QString("game %1, call %2").arg(g).arg(call)));
+            }
+            core.advanceTurn(); // the winner stays on turn
+            QCOMPARE(core.currentPlayer, core.winner);
+        }
+    }
+
+    // The pile under its top card becomes the talon in mid-penalty; a penalty beyond the supply is cleared anyway.
+    void reshuffle()
+    {
+        GameCore core = game({"8L 9A", "KL"}, "9L/1 KA/0 8H/1 7H/0 7A/1 7B/1");
+        std::swap(core.talon, core.hands[1]);
+        core.pendingDraw = 4;
+        std::mt19937 engine = core.rng;
+        std::vector<Card> rebuilt = cards("9L KA 8H 7H 7A"), hand = cards("8L 9A KL");
+        shuffleCards(rebuilt, engine);
+        hand.insert(hand.end(), rebuilt.rbegin(), rebuilt.rbegin() + 3);
+        const DrawResult result = core.acceptPenalty(0);
+        QVERIFY(result.ok && result.drawnCards.size() == 4 && result.drawnCards[3].handIndex == 5
+                && core.rng == engine);
+        QVERIFY(core.hand(0) == hand && core.talon == std::vector<Card>(rebuilt.begin(), rebuilt.begin() + 2));
+        QVERIFY(core.discard == cards("7B/1"));
+        core.discard.insert(core.discard.begin(), core.hands[1].back()); // one card under the top
+        core.hands[1].pop_back();
+        core.pendingDraw = 6;
+        QCOMPARE(core.acceptPenalty(1).drawnCards.size(), std::size_t(3));
+        QCOMPARE(scalars(core), QByteArray("2 0 -1 -1 -1 0 0 0 -1"));
+    }
+
+    // The first card of seat 0's hand; the next seat holds `next` cards, seat 2 after it does not count.
+    void scoreMove()
+    {
+        // clang-format off
+        const std::vector<std::tuple<std::string, int, int, int, int>> rows = {
+            {"7B 7L 9A",       1, 65, 115, 195},
+            {"7B 7L 9B KB 8A", 3, 44, 70,  70},
+            {"AB 9B AL",       1, 49, 91,  171},
+            {"AB 9B AL",       2, 49, 91,  91},
+            {"AB 9B AL",       3, 37, 57,  57},
+            {"UB 9B KL",       4, 39, 69,  69},
+            {"UB 9B KL 8A",    3, 31, 44,  44},
+            {"UB 9B KL 8A TH", 3, 31, 44,  26},
+            {"UB 9B KL 8A TH", 2, 31, 44,  79},
+            {"LB LL 9B 8A",    1, 34, 50,  85},
+            {"9B KB 8B 9L",    3, 34, 44,  44},
+        };
+        // clang-format on
+        for (const auto &[hand, next, easy, normal, hard] : rows) {
+            const GameCore core = game({hand, std::string("7H 9H LH UH AH").substr(0, 3 * next - 1), "TA"}, "TL");
+            QCOMPARE(core.scoreMove(0, 0, AiDifficulty::Easy), easy);
+            QCOMPARE(core.scoreMove(0, 0, AiDifficulty::Normal), normal);
+            QCOMPARE(core.scoreMove(0, 0, AiDifficulty::Hard), hard);
+        }
+    }
+
+    // Type, card, choice and outputs taken: UA is Easy's best on TB, 9B and 9A tie on 9L at Normal and Hard.
+    void chooseAiAction()
+    {
+        const std::vector<std::tuple<std::string, std::string, QString, int, Outputs, QString, int>> rows = {
+            {"9B KB 8L UA", "TB", "", 0, {~0u, 2863311530u}, "1 3 -1", 2},
+            {"9B KB 8L UA", "TB", "", 9, {~0u}, "1 3 -1", 2},
+            {"8L 9B 9A KB KA", "9L", "", 2, {0x7FFFFFFEu}, "1 1 -1", 1},
+            {"8L 9B 9A KB KA", "9L", "", 3, {0x80000000u}, "1 2 -1", 1},
+            {"9B KB", "7B", "draw 2", 3, {}, "3 -1 -1", 0},
+            {"8L 9A", "TB", "", 1, {}, "2 -1 -1", 0},
+            {"9L 8L KB", "UB/0", "choice 1 by 0", 0, {4294967292u, 3221225469u}, "4 -1 3", 2},
+            {"9L 9A KB", "LB/0", "choice 2 by 0", 0, {3 * 536870911u}, "5 -1 10", 1},
+        };
+        for (const auto &[hand, top, pending, level, outputs, action, consumed] : rows) {
+            GameCore core = game({hand, "9H 7H", "KH AH"}, top);
+            setSituation(core, pending);
+            core.rng = engineWithOutputs(outputs);
+            const AiAction a = core.chooseAiAction(0, AiDifficulty(level));
+            QCOMPARE(QString("%1 %2 %3").arg(int(a.type)).arg(a.handIndex).arg(a.choice), action);
+            QVERIFY(core.rng == engineWithOutputs(outputs, consumed));
+        }
+    }
+
+    // Normal and Hard weigh ordinary cards 3 (Hard: ranks, Tens and Kings 4), special 1; ties go to the lowest.
+    void requests()
+    {
+        // clang-format off
+        const std::vector<std::tuple<std::string, int, int, int>> rows = {
+            {"8B 9L 7L",    2, 1, 8},
+            {"8B TL",       2, 0, 8},
+            {"8B TL",       3, 1, 8},
+            {"UH UL UA 9B", 9, 0, 12},
+            {"UH UL UA 9B", 2, 0, 9},
+            {"KH 9B",       3, 3, 9},
+        };
+        // clang-format on
+        for (const auto &[hand, level, suit, rank] : rows) {
+            GameCore core = game({hand, "9H"}, "TA");
+            QCOMPARE(core.bestSuitRequest(0, AiDifficulty(level)), suit);
+            QCOMPARE(core.bestRankRequest(0, AiDifficulty(level)), rank);
+            QVERIFY(core.rng == GameCore(2, 1).rng);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRules)
+#include "tst_rules.moc"
