@@ -1,0 +1,534 @@
+// GameEngine driven as the QML interface drives it. A test needing a particular situation saves it and starts from
+// it. Situations are words: "H" opens the next seat's hand ("H!" a seat that has declared), "D" the discard pile,
+// "T" the talon's top, each bottom first; cards not named lie under the talon. A card is rank then suit (789TLUKA,
+// BLAH), "/n" the seat that played it onto the pile. Options: turn=, win=, suit=, rank=, draw=, choice= and skip.
+
+#include "gameengine.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <functional>
+#include <random>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+QString dataDir(const char *file = "")
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + file;
+}
+
+QByteArray readSave()
+{
+    QFile file(dataDir("/autosave-v1.txt"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeSave(const QByteArray &bytes)
+{
+    QDir().mkpath(dataDir());
+    QFile file(dataDir("/autosave-v1.txt"));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Unlike QTest::qWaitFor, wakes on every event, so chained zero-delay moves run at full speed.
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 3000)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    QTimer guard; // wakes the loop at the deadline when nothing else happens
+    guard.start(timeoutMs);
+    while (!condition() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return condition();
+}
+
+// The state text of a situation, with the validator's message as a warning when it is not a legal state.
+QByteArray stateText(const QString &situation)
+{
+    Zavel::GameCore core(4, 1);
+    core.hands.clear();
+    core.announcements.clear();
+    core.talon.clear();
+    std::vector<Zavel::Card> rest = Zavel::buildDeck(), *pile = nullptr;
+    for (const QString &word : situation.split(' ')) {
+        const QString key = word.section('=', 0, 0);
+        const int value = word.section('=', 1).toInt();
+        if (key == "turn" || key == "win") {
+            core.currentPlayer = value;
+            core.winner = key == "win" ? value : -1;
+        } else if (key == "suit" || key == "rank") {
+            (key == "suit" ? core.requestedSuit : core.requestedRank) = value;
+        } else if (key == "draw" || key == "choice") {
+            (key == "draw" ? core.pendingDraw : core.pendingChoice) = value;
+        } else if (word.startsWith('H')) {
+            core.hands.emplace_back();
+            core.announcements.push_back(word == "H!");
+            pile = &core.hands.back();
+        } else if (word == "D" || word == "T") {
+            (pile = word == "D" ? &core.discard : &core.talon)->clear();
+        } else if (word == "skip") {
+            core.pendingSkip = true;
+        } else if (!word.isEmpty()) {
+            pile->push_back({7 + QStringLiteral("789TLUKA").indexOf(word.at(0)),
+                             QStringLiteral("BLAH").indexOf(word.at(1)), word.size() > 3 ? word.mid(3).toInt() : -1});
+            const Zavel::Card card = pile->back();
+            rest.erase(std::remove_if(rest.begin(), rest.end(),
+                                      [&](const Zavel::Card &c) { return Zavel::sameCard(c, card); }),
+                       rest.end());
+        }
+    }
+    core.talon.insert(core.talon.begin(), rest.begin(), rest.end());
+    core.playerCount = int(core.hands.size());
+    core.choiceOwner = core.pendingChoice != 0 ? core.currentPlayer : -1;
+    std::string message;
+    if (!core.validate(&message))
+        qWarning("%s rejected: %s", qPrintable(situation), message.c_str());
+    return QByteArray::fromStdString(core.serializeState());
+}
+
+bool startFrom(GameEngine *engine, const QString &situation)
+{
+    const bool saved = writeSave(stateText(situation));
+    engine->start();
+    return saved && engine->lastEvent() == QLatin1String("Game restored");
+}
+
+// Empty when the autosave file restores to exactly the rules state the engine shows.
+QString saveMismatch(const GameEngine &live)
+{
+    GameEngine saved;
+    saved.setPaused(true);
+    saved.start();
+    for (int seat = 0; seat < 4; ++seat)
+        saved.setName(seat, live.playerDisplayName(seat));
+    if (saved.lastEvent() != "Game restored")
+        return QStringLiteral(", save does not restore");
+    for (const QByteArray &name : QByteArray("activePlayerCount winnerPlayer deckSize participants discardCards "
+                                             "requestedSuit requestedRank pendingDraw pendingSkip")
+                                      .split(' ')) {
+        if (saved.property(name) != live.property(name))
+            return ", save differs in " + name;
+    }
+    return QString();
+}
+
+// Logs each signal with what it says then; with checkSave, "state" also tells whether the autosave matches.
+class SignalLog : public QObject
+{
+public:
+    explicit SignalLog(GameEngine *e, bool checkSave = false)
+    {
+        auto moves = [](const QVariantList &list) {
+            QStringList out;
+            for (const QVariant &entry : list) {
+                const QVariantMap m = entry.toMap();
+                out << m["player"].toString() + ':' + m["id"].toString() + '@' + m["handIndex"].toString() + '#'
+                        + m["order"].toString();
+            }
+            return out.join(' ');
+        };
+        connect(e, &GameEngine::statusChanged, this, [=] { add("status:" + e->status()); });
+        connect(e, &GameEngine::lastEventChanged, this, [=] { add("lastEvent:" + e->lastEvent()); });
+        connect(e, &GameEngine::visualPhaseChanged, this, [=] { add("phase:" + QString::number(e->visualPhase())); });
+        connect(e, &GameEngine::stateChanged, this, [=] { add("state" + (checkSave ? saveMismatch(*e) : QString())); });
+        for (auto signal : {&GameEngine::roundResultChanged, &GameEngine::aiPlayDelayChanged,
+                            &GameEngine::animationsEnabledChanged, &GameEngine::pausedChanged})
+            connect(e, signal, this, [=] { add(QMetaMethod::fromSignal(signal).name().replace("Changed", "")); });
+        connect(e, &GameEngine::cardAnimationRequested, this,
+                [=](const QString &id, int by, int from, const QVariantList &m) {
+                    add(QStringLiteral("card:%1 by %2 from %3 [%4]").arg(id).arg(by).arg(from).arg(moves(m)));
+                });
+        connect(e, &GameEngine::drawAnimationRequested, this,
+                [=](const QVariantList &m) { add("draw:[" + moves(m) + "]"); });
+        connect(e, &GameEngine::dealAnimationRequested, this,
+                [=](const QVariantList &m) { add("deal:" + QString::number(m.size())); });
+    }
+
+    void add(const QString &line) { lines << line; }
+
+    QStringList lines;
+};
+
+// The boundary in order, each line listing consecutive entries that share what follows (properties: type, notify
+// signal, r(ead-only) or w(ritable)) or what precedes them (methods: kind and result; the enumeration).
+static const char properties[] = R"(status: QString statusChanged r
+lastEvent: QString lastEventChanged r
+roundResult: QString roundResultChanged r
+activeRequestText penaltyText: QString stateChanged r
+playerCount: int playerCountChanged w
+activePlayerCount turnPlayer winnerPlayer deckSize: int stateChanged r
+participants playerHand discardCards: QVariantList stateChanged r
+playerName ai1Name ai2Name ai3Name: QString namesChanged w
+aiPlayDelay: int aiPlayDelayChanged w
+aiDifficulty ai1Difficulty ai2Difficulty ai3Difficulty: int difficultiesChanged w
+animationsEnabled: bool animationsEnabledChanged w
+paused: bool pausedChanged w
+playerInputEnabled canDraw canAcceptPenalty canDeclareZavel: bool stateChanged r
+zavelArmed needsSuitChoice needsRankChoice: bool stateChanged r
+requestedSuit requestedRank pendingDraw: int stateChanged r
+pendingSkip: bool stateChanged r
+stateRevision: quint64 stateChanged r
+visualPhase: int visualPhaseChanged r)";
+
+static const char methods[] = R"(signal void statusChanged() lastEventChanged() roundResultChanged()
+signal void playerCountChanged() namesChanged() difficultiesChanged() aiPlayDelayChanged()
+signal void animationsEnabledChanged() pausedChanged()
+signal void visualPhaseChanged() stateChanged()
+signal void cardAnimationRequested(QString cardId, int playedBy, int oldHandIndex, QVariantList followupDrawnCards)
+signal void drawAnimationRequested(QVariantList drawnCards) dealAnimationRequested(QVariantList dealtCards)
+method void start() newGame() playCard(int handIndex) drawCard() acceptPenalty() declareZavel()
+method void chooseSuit(int suit) chooseRank(int rank) rejectCard(int handIndex) refreshInputState()
+method bool isPlayerCardPlayable(int handIndex)
+method void completeCardAnimation() completeDrawAnimation() completeDealAnimation()
+method QString suitName(int suit) rankName(int rank)
+enum VisualPhase Idle(0) CardFlight(1) Draw(2) Deal(3))";
+
+} // namespace
+
+class TestGameEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init() { QDir(dataDir()).removeRecursively(); }
+    void boundary();
+    void actions_data();
+    void actions();
+    void watchdog();
+    void wholeGames();
+    void start_data();
+    void start();
+};
+
+void TestGameEngine::initTestCase()
+{
+    static QTemporaryDir home(QDir::tempPath() + "/zavel-XXXXXX");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("harbour-zavel"));
+    QCoreApplication::setApplicationName(QStringLiteral("harbour-zavel"));
+    QVERIFY(home.isValid() && dataDir().startsWith(home.path()));
+}
+
+void TestGameEngine::boundary()
+{
+    const QMetaObject &meta = GameEngine::staticMetaObject;
+    QStringList expected, actual;
+    for (const QString &line : QString(properties).split('\n')) {
+        for (const QString &name : line.section(": ", 0, 0).split(' '))
+            expected << name + ' ' + line.section(": ", 1);
+    }
+    for (int i = QObject::staticMetaObject.propertyCount(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty p = meta.property(i);
+        actual << QStringLiteral("%1 %2 %3 %4%5")
+                      .arg(p.name(), p.userType() == qMetaTypeId<quint64>() ? "quint64" : p.typeName(),
+                           p.notifySignal().name(), p.isWritable() ? "w" : "r", p.isConstant() ? " constant" : "");
+    }
+    // Nothing but the table follows QObject's own methods: no extra slots, nothing redeclared.
+    QCOMPARE(meta.methodOffset(), QObject::staticMetaObject.methodCount());
+    for (const QString &line : QString(methods).split('\n')) {
+        for (auto it = QRegularExpression("\\w+\\([^)]*\\)").globalMatch(line.section(' ', 2)); it.hasNext();)
+            expected << line.section(' ', 0, 1) + ' ' + it.next().captured();
+    }
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+        const QMetaMethod m = meta.method(i);
+        QStringList parameters;
+        for (int k = 0; k < m.parameterCount(); ++k)
+            parameters << m.parameterTypes().at(k) + ' ' + m.parameterNames().at(k);
+        actual << QStringLiteral("%1 %2 %3(%4)")
+                      .arg(QStringList({"method", "signal", "slot", "constructor"}).value(m.methodType()), m.typeName(),
+                           m.name(), parameters.join(", "));
+    }
+    for (int i = 0; i < meta.enumerator(0).keyCount(); ++i) {
+        const QMetaEnum phases = meta.enumerator(0);
+        actual << QStringLiteral("enum %1 %2(%3)").arg(phases.name(), phases.key(i)).arg(phases.value(i));
+    }
+    QCOMPARE(actual, expected);
+
+    GameEngine engine;
+    QCOMPARE(QStringList({engine.suitName(4), engine.suitName(-1), engine.rankName(6), engine.rankName(15),
+                          engine.rankName(7), engine.suitName(0), engine.playerDisplayName(-1)}),
+             QStringList({"", "", "6", "15", "Seven", "Bells", "AI -1"}));
+}
+
+void TestGameEngine::actions_data()
+{
+    // Each row restores a situation and logs what its ';'-separated actions emit until the engine waits. Flags: paused,
+    // slow (computer moves wait a minute), off (no animations), sync (requests answered in their signal), full (disk
+    // full), name= (last, every seat). Actions are invokables, property settings and: texts (logs status, request,
+    // penalty and result), wait (for a computer move) and mark (the autosave file, to show whether it is rewritten).
+    QTest::addColumn<QString>("situation"); // then flags after " | "
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("log");
+    auto row = [](const char *tag, const QString &s, const QString &actions, const QString &log) {
+        QTest::newRow(tag) << s << actions << log;
+    };
+    const QString free = "H 8A KB KH H 8H 9H 9L D TA", lastButOne = "H 8A KB H 8H 9H 9L D TA T 7L 8L KL AL";
+    const QString seat1Draws = "H 8B KB KH H 9H 8H KL T TL D TA ", plain = "H 8B 9B KH H 8H 9H D TA ";
+    const QString played = "phase:1|card:2_8 by 0 from 0 []|state";
+    const QString penalty = "[0:1_14@1#0 0:1_13@2#1 0:1_8@3#2 0:1_7@4#3]";
+    const QString forgot = "lastEvent:You forgot Zavél — four penalty cards|phase:1|card:2_8 by 0 from 0 " + penalty;
+    const QString drawn = "|phase:2|draw:" + penalty + "|state|status:AI 1's turn";
+    const QString idle = "|phase:0|status:AI 1's turn|roundResult|state";
+    const QString reply = "|phase:1|card:3_8 by 1 from 0 []|state|status:Your turn";
+    const QString seat1Drew = "|lastEvent:AI 1 draws a card|phase:2|draw:[1:1_10@3#0]|state|status:";
+
+    row("rank owed", plain + "LA/0 choice=2", "texts", "Player: choose a rank|||");
+    row("choice first", plain + "LA/0 choice=1 draw=2 rank=9", "texts",
+        "Player: choose a suit|Requested rank: Nine|Draw 2 cards|");
+    row("penalty first", plain + "7A/0 7H/1 draw=4 suit=3", "texts",
+        "Player: play a seven or draw 4|Requested suit: Hearts|Draw 4 cards|");
+    row("skip first", plain + "AA/1 skip rank=14", "texts",
+        "Player: play an ace or skip|Requested rank: Ace|Skip turn|");
+    // A name is filled in as text, except where a number follows it: a '%' sequence in it then takes part.
+    row("%2, then a number", plain + "7A/0 7H/1 draw=4 | name=%2", "texts", "4: play a seven or draw 4||Draw 4 cards|");
+    row("blank names", "H 8B 9B KH H 8H 9H H KA D TA KL/0 9L/1 turn=2 | paused name= \t", "texts", "AI 2's turn|||");
+    row("blank name, won", "H H 8H D TA 9A/0 win=0 | name=  ", "texts", "Player won the game|||Player won the game");
+    row("trimmed name", plain + "turn=1 | paused name= Cleo ", "texts", "Cleo's turn|||");
+
+    // Completions of the wrong kind, for no phase or a second time are ignored; the end of a phase saves again.
+    row("play", free + " | slow",
+        "completeDealAnimation;completeCardAnimation;playCard 0;completeDealAnimation;completeDrawAnimation;mark;"
+        "completeCardAnimation;completeCardAnimation",
+        played + "|status:AI 1's turn" + idle);
+    row("forgotten declaration", lastButOne, "playCard 0;completeCardAnimation;completeDrawAnimation",
+        forgot + "|state|status:AI 1's turn" + drawn + idle + reply);
+    row("completed inside the signal", lastButOne + " | sync", "playCard 0",
+        forgot + "|phase:2|draw:" + penalty + "|phase:0|status:AI 1's turn|roundResult|state|state"
+            + "|status:AI 1's turn|state|status:AI 1's turn|phase:1|card:3_8 by 1 from 0 []|phase:0"
+            + "|status:Your turn|roundResult|state|state|status:Your turn");
+    row("animations switched off", lastButOne, "playCard 0;animationsEnabled 0",
+        forgot + "|state|status:AI 1's turn|animationsEnabled" + drawn + idle + reply
+            + "|phase:0|status:Your turn|roundResult|state");
+    row("start during a flight", lastButOne + " | slow", "playCard 0;start",
+        forgot + "|state|status:AI 1's turn|phase:0|lastEvent:Game restored|status:AI 1's turn|roundResult|state");
+    row("new game during a flight", lastButOne, "playCard 0;newGame;completeCardAnimation;completeDrawAnimation",
+        forgot + "|state|status:AI 1's turn|lastEvent:|phase:3|deal:10|state|status:Your turn");
+    row("draw", seat1Draws, "drawCard", "lastEvent:You drew a card|phase:2|draw:[0:1_10@3#0]|state|status:AI 1's turn");
+    row("skip", seat1Draws + "AA/1 skip", "acceptPenalty",
+        "lastEvent:You skipped your turn|status:AI 1's turn|roundResult|state" + seat1Drew + "Your turn");
+    row("suit", seat1Draws + "UA/0 choice=1", "chooseSuit 2",
+        "lastEvent:You requested Acorns|status:AI 1 — Acorns requested|roundResult|state" + seat1Drew
+            + "Player — Acorns requested");
+    // Saves that the disk refuses half-way, after the play and at the end of its phase, leave the last one intact.
+    row("saves refused", free + " | full off slow", "playCard 0",
+        played + ", save differs in participants|status:AI 1's turn" + idle + ", save differs in participants");
+    row("declared twice while paused", lastButOne + " | paused", "declareZavel;declareZavel;playCard 0",
+        "lastEvent:Zavél!|status:Your turn|roundResult|state|status:Your turn|roundResult|state");
+
+    row("computer declares and plays", "H 8B KB KH H 8A 9B D TA turn=1 | name=%2", "",
+        "lastEvent:%2 says Zavél!|phase:1|card:2_8 by 1 from 0 []|state|status:Your turn");
+    row("new delay restarts the move", "H 8B KB KH H! 8A 9B D TA turn=1 | slow", "aiPlayDelay 0",
+        "aiPlayDelay|phase:1|card:2_8 by 1 from 0 []|state|status:Your turn");
+    row("computer takes 6",
+        "H 8H 9H KH H 8A 9A TL KL LB D TA 7A/0 7H/1 7B/0 T KB TB 9B 8B 9L 8L turn=1 draw=6 | name=%2", "",
+        "lastEvent:6 draws 6 penalty cards|phase:2|draw:[1:1_8@5#0 1:1_9@6#1 1:0_8@7#2 1:0_9@8#3 1:0_10@9#4 "
+        "1:0_13@10#5]|state|status:Your turn");
+    row("computer requests a suit", "H 8B 9B KH H 8L 9L KL 8H D TA UA/1 turn=1 choice=1 | name=%1", "",
+        "lastEvent:%1 requests Leaves|status:%1 — Leaves requested|roundResult|state");
+
+    row("refused", free,
+        "playCard -1;playCard 3;playCard 1;drawCard;acceptPenalty;declareZavel;chooseSuit 1;chooseRank 9;rejectCard 0;"
+        "rejectCard -1;rejectCard 3",
+        "");
+    row("refused while paused", free + " | paused", "playCard 0;rejectCard 1", "");
+    row("refused, not on turn", free + " D TA 7A/1 draw=2 turn=1 | paused", "acceptPenalty;rejectCard 1", "");
+    row("refused, game won", "H 8A KB KH H D TA 9H/1 win=1", "drawCard;playCard 0;acceptPenalty;rejectCard 1", "");
+    row("refused, own flight", "H UH KB KH 9B H 8H 9H 9L D TA", "playCard 0;chooseSuit 1;rejectCard 0",
+        "phase:1|card:3_12 by 0 from 0 []|state|status:Player: choose a suit");
+    row("refused, computer flight", "H 8A KB H 9A KH KL D TA turn=1", "wait;playCard 0;declareZavel;rejectCard 1",
+        "phase:1|card:2_9 by 1 from 0 []|state|status:Your turn");
+    row("draw refused, computer flight", "H KB 8H H 9A KH KL D TA turn=1", "wait;drawCard",
+        "phase:1|card:2_9 by 1 from 0 []|state|status:Your turn");
+    row("penalty refused, computer flight", "H 8A KB H 7A KH KL D TA turn=1", "wait;acceptPenalty",
+        "phase:1|card:2_7 by 1 from 0 []|state|status:Player: play a seven or draw 2");
+
+    row("reject, suit owed", plain + "UA/0 choice=1 rank=9", "rejectCard 1",
+        "lastEvent:Choose the requested suit first");
+    row("reject, rank owed", plain + "LA/0 choice=2 draw=2", "rejectCard 1",
+        "lastEvent:Choose the requested rank first");
+    row("reject, draw penalty", plain + "7A/1 draw=2 suit=0", "rejectCard 0",
+        "lastEvent:Play a Seven or accept the +2 penalty");
+    row("reject, skip", plain + "AA/1 skip suit=3", "rejectCard 2", "lastEvent:Play an Ace or skip the turn");
+    row("reject, suit requested", plain + "KL/1 suit=3", "rejectCard 2;rejectCard 0",
+        "lastEvent:Requested suit: Hearts");
+    row("reject, rank requested", plain + "KL/1 rank=12", "rejectCard 2", "lastEvent:Requested rank: Upper");
+    row("reject, no match", plain, "rejectCard 0", "lastEvent:Match the suit or rank of the top card");
+}
+
+void TestGameEngine::actions()
+{
+    QFETCH(QString, situation);
+    const QString flags = situation.section(" | ", 1);
+    QFETCH(QString, actions);
+    QFETCH(QString, log);
+    GameEngine engine;
+    engine.setAiPlayDelay(flags.contains("slow") ? 60000 : 0);
+    engine.setAnimationsEnabled(!flags.contains("off"));
+    for (int seat = 0; seat < 4 && flags.contains("name="); ++seat)
+        engine.setName(seat, flags.section("name=", 1));
+    engine.setPaused(true);
+    QVERIFY(startFrom(&engine, situation.section(" | ", 0, 0)));
+    const QByteArray mark = "# not rewritten\n"; // restore ignores it, and no save writes it
+    QVERIFY(writeSave(readSave() + mark));
+    engine.setPaused(flags.contains("paused"));
+    SignalLog signalLog(&engine, true);
+    rlimit limit{}, unlimited{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &unlimited) == 0 && std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR);
+    limit = {flags.contains("full") ? 64 : unlimited.rlim_cur, unlimited.rlim_max}; // writes past it fail (EFBIG)
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
+    if (flags.contains("sync")) {
+        connect(&engine, &GameEngine::cardAnimationRequested, &engine, &GameEngine::completeCardAnimation);
+        connect(&engine, &GameEngine::drawAnimationRequested, &engine, &GameEngine::completeDrawAnimation);
+    }
+    for (const QString &action : actions.split(';')) {
+        const QByteArray name = action.section(' ', 0, 0).toLatin1();
+        const int argument = action.section(' ', 1).toInt();
+        if (name == "texts") {
+            signalLog.add(
+                QStringList({engine.status(), engine.activeRequestText(), engine.penaltyText(), engine.roundResult()})
+                    .join('|'));
+        } else if (name == "mark") {
+            QVERIFY(writeSave(readSave() + mark));
+        } else if (name == "wait") {
+            QVERIFY(waitUntil([&] { return engine.visualPhase() != GameEngine::Idle; }));
+        } else if (engine.metaObject()->indexOfProperty(name) >= 0) {
+            engine.setProperty(name, argument);
+        } else if (!name.isEmpty()) {
+            QVERIFY(QMetaObject::invokeMethod(&engine, name,
+                                              action.contains(' ') ? Q_ARG(int, argument) : QGenericArgument()));
+        }
+    }
+    waitUntil([&] { return signalLog.lines.join('|').size() >= log.size(); }, 2000);
+    QTest::qWait(20); // nothing more may follow: the engine now waits for QML or for the human
+    ::setrlimit(RLIMIT_FSIZE, &unlimited); // before anything is printed: the test log may itself be a file
+    QCOMPARE(signalLog.lines.join('|'), log);
+    // The file is rewritten exactly when the state changes, unless the disk refuses: then it stays as it was.
+    QCOMPARE(readSave().endsWith(mark), !log.contains("state") || flags.contains("full"));
+    QCOMPARE(QDir(dataDir()).entryList(QDir::Files), QStringList("autosave-v1.txt"));
+}
+
+// Engines whose phases nobody completes run side by side, so the longest watchdog is waited for once.
+void TestGameEngine::watchdog()
+{
+    GameEngine flight, draw, deal, early;
+    flight.setAiPlayDelay(60000);
+    early.setAiPlayDelay(60000);
+    QVERIFY(startFrom(&flight, "H 8A KB KH H 8H 9H 9L D TA"));
+    QVERIFY(startFrom(&draw, "H KB KH H 8H 9H 9L D TA"));
+    draw.setPaused(true); // the phase ends all the same
+    // Completed from inside its signal: the watchdog still runs, and later finds nothing to end.
+    connect(&early, &GameEngine::cardAnimationRequested, &early, &GameEngine::completeCardAnimation);
+    QVERIFY(startFrom(&early, "H 8A KB KH H 8H 9H 9L D TA"));
+    early.playCard(0);
+    SignalLog flightLog(&flight), drawLog(&draw), earlyLog(&early);
+    QElapsedTimer clock;
+    QHash<QObject *, qint64> endedAt;
+    for (GameEngine *engine : {&flight, &draw, &deal}) {
+        connect(engine, &GameEngine::visualPhaseChanged, this, [&, engine] {
+            if (engine->visualPhase() == GameEngine::Idle)
+                endedAt[engine] = clock.elapsed();
+        });
+    }
+    clock.start();
+    flight.playCard(0);
+    draw.drawCard();
+    deal.newGame();
+    QVERIFY(waitUntil([&] { return endedAt.size() == 3; }, 12000));
+    // The watchdog is a coarse timer, which may fire up to 5 % early.
+    QVERIFY2(endedAt[&flight] >= 4700 && endedAt[&flight] < 6500 && endedAt[&draw] >= 8500 && endedAt[&deal] >= 8500,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(endedAt[&flight]).arg(endedAt[&draw]).arg(endedAt[&deal])));
+    // A timed-out phase ends exactly as a completed one, silently.
+    QCOMPARE(flightLog.lines.mid(4) + drawLog.lines.mid(5),
+             QString("phase:0|status:AI 1's turn|roundResult|state|").repeated(2).split('|').mid(0, 8));
+    QCOMPARE(earlyLog.lines, QStringList());
+    QCOMPARE(saveMismatch(deal), QString());
+}
+
+// Two games each of 2, 3 and 4 players, animated or not, the first restored from a seeded deal.
+void TestGameEngine::wholeGames()
+{
+    const QByteArrayList humanActions
+        = QByteArray("playCard chooseSuit chooseRank rejectCard drawCard acceptPenalty declareZavel").split(' ');
+    for (int game = 0; game < 6; ++game) {
+        const int players = 2 + game % 3;
+        std::mt19937 choices(static_cast<unsigned>(game));
+        QVERIFY(writeSave(QByteArray::fromStdString(Zavel::GameCore(players, choices()).serializeState())));
+        GameEngine engine;
+        engine.setAnimationsEnabled(game < 3); // then the interface answers every phase, at once or a little later
+        engine.setAiPlayDelay(0);
+        engine.setPlayerCount(players);
+        SignalLog log(&engine, true);
+        if (game < 3) {
+            connect(&engine, &GameEngine::visualPhaseChanged, this, [&] {
+                QTimer::singleShot(int(choices() % 4), &engine, [&] {
+                    engine.completeCardAnimation();
+                    engine.completeDrawAnimation();
+                    engine.completeDealAnimation();
+                });
+            });
+        }
+        engine.start();
+        for (int round = 0, actions = 0; round < 2; ++round, engine.newGame()) {
+            while (waitUntil([&] { return engine.winnerPlayer() >= 0 || engine.playerInputEnabled(); })
+                   && engine.winnerPlayer() < 0 && ++actions < 1000) {
+                // Seat 0 tries actions at random until one is taken; a refused one must not notify anything.
+                const quint64 revision = engine.stateRevision();
+                for (int tries = 0; engine.stateRevision() == revision && tries < 10000; ++tries) {
+                    const unsigned pick = choices() % 7, value = choices() % 17;
+                    QMetaObject::invokeMethod(&engine, humanActions[int(pick)],
+                                              pick < 4 ? Q_ARG(int, int(value) - 1) : QGenericArgument());
+                }
+                QVERIFY2(engine.stateRevision() > revision, "seat 0 finds no action");
+            }
+            QVERIFY2(engine.winnerPlayer() >= 0, "the game does not end");
+            QVERIFY(waitUntil([&] { return engine.visualPhase() == GameEngine::Idle; }));
+            QCOMPARE(engine.status(), engine.roundResult());
+        }
+        QCOMPARE(log.lines.filter(", save"), QStringList());
+    }
+}
+
+void TestGameEngine::start_data()
+{
+    QTest::addColumn<QByteArray>("content"); // "dir" and "fifo" put a directory or a named pipe there instead
+    QTest::addColumn<QString>("status"); // empty: a new game is dealt
+    const QByteArray good = stateText("H 8B KB KH H 8A 9A 9L UB LB 7A AA KA D TA");
+    QTest::newRow("none") << QByteArray() << "";
+    QTest::newRow("good") << good << "Your turn";
+    QTest::newRow("good, then 2 MiB of junk") << good + QByteArray(2 << 20, '\x01') << "Your turn";
+    QTest::newRow("won") << stateText("H! 8B KB H 9H H D TA 9A/1 TH/2 win=2") << "AI 2 won the game";
+    QTest::newRow("altered header") << QByteArray(good).replace("ZAVEL_STATE_V1", "ZAVEL_STATE_V2") << "";
+    // Seat 0's Eight of Bells edited into seat 1's Eight of Acorns: one card twice, one missing.
+    QTest::newRow("impossible deal") << QByteArray(good).replace("H0 3 0,8,-1", "H0 3 2,8,-1") << "";
+    QTest::newRow("binary junk") << QByteArray::fromHex("00ff7f8009e2").repeated(700) << "";
+    QTest::newRow("directory") << QByteArray("dir") << "";
+    QTest::newRow("named pipe") << QByteArray("fifo") << "";
+}
+
+void TestGameEngine::start()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, status);
+    QVERIFY(content.isNull() || content == "dir" || content == "fifo" ? QDir().mkpath(dataDir()) : writeSave(content));
+    QVERIFY(content != "dir" || QDir().mkpath(dataDir("/autosave-v1.txt")));
+    QVERIFY(content != "fifo" || ::mkfifo(qPrintable(dataDir("/autosave-v1.txt")), 0600) == 0);
+    GameEngine engine;
+    engine.setAiPlayDelay(0);
+    SignalLog log(&engine);
+    engine.start(); // must neither block nor crash
+    QTest::qWait(20); // a won game stays as it is: no computer move follows
+    QCOMPARE(engine.stateRevision(), quint64(1));
+    QCOMPARE(log.lines.join('|'),
+             status.isEmpty() ? "phase:3|deal:10|state|status:Your turn"
+                              : "lastEvent:Game restored|status:" + status + "|roundResult|state");
+    // A restored file stays as it was; any other is replaced by the new deal at once.
+    QCOMPARE(readSave() == content, !status.isEmpty());
+    QCOMPARE(saveMismatch(engine), content == "dir" ? ", save does not restore" : "");
+}
+
+QTEST_GUILESS_MAIN(TestGameEngine)
+#include "tst_gameengine.moc"
