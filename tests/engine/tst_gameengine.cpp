@@ -201,6 +201,8 @@ private slots:
     void wholeGames();
     void start_data();
     void start();
+    void setters_data();
+    void setters();
 };
 
 void TestGameEngine::initTestCase()
@@ -528,6 +530,42 @@ void TestGameEngine::start()
     // A restored file stays as it was; any other is replaced by the new deal at once.
     QCOMPARE(readSave() == content, !status.isEmpty());
     QCOMPARE(saveMismatch(engine), content == "dir" ? ", save does not restore" : "");
+}
+
+// Settings normalise what they are given and announce only a real change.
+void TestGameEngine::setters_data()
+{
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QVariant>("stored");
+    QTest::newRow("one player") << "playerCount" << QVariant(1) << QVariant(2);
+    QTest::newRow("minus three players") << "playerCount" << QVariant(-3) << QVariant(2);
+    QTest::newRow("nine players") << "playerCount" << QVariant(9) << QVariant(4);
+    QTest::newRow("difficulty 7") << "ai1Difficulty" << QVariant(7) << QVariant(3);
+    QTest::newRow("difficulty -1") << "ai2Difficulty" << QVariant(-1) << QVariant(0);
+    QTest::newRow("alias of seat 1") << "aiDifficulty" << QVariant(0) << QVariant(0);
+    QTest::newRow("negative delay") << "aiPlayDelay" << QVariant(-100) << QVariant(0);
+    QTest::newRow("blank name kept") << "playerName" << QVariant("  ") << QVariant("  ");
+}
+
+void TestGameEngine::setters()
+{
+    QFETCH(QString, property);
+    QFETCH(QVariant, value);
+    QFETCH(QVariant, stored);
+    GameEngine engine;
+    const QMetaProperty meta
+        = engine.metaObject()->property(engine.metaObject()->indexOfProperty(qPrintable(property)));
+    QSignalSpy changed(&engine, meta.notifySignal());
+    engine.setProperty(qPrintable(property), value);
+    QCOMPARE(engine.property(qPrintable(property)), stored);
+    engine.setProperty(qPrintable(property), value);
+    // The default player count is 2: normalised to it, nothing changed.
+    QCOMPARE(changed.count(), stored == QVariant(2) && property == QLatin1String("playerCount") ? 0 : 1);
+    QCOMPARE(engine.ai1Difficulty(), engine.property("aiDifficulty").toInt());
+    engine.setDifficulty(0, 2);
+    engine.setDifficulty(4, 2);
+    QCOMPARE(engine.difficultyForPlayer(0), 1);
 }
 
 QTEST_GUILESS_MAIN(TestGameEngine)
