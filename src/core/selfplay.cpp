@@ -18,7 +18,6 @@ bool forgets(const SelfPlaySetup &setup, int seat)
 // Applies one action; false when the rules refuse it or there is none.
 bool apply(GameCore &core, int seat, const AiAction &action, std::ostream *trace)
 {
-
     switch (action.type) {
     case AiActionType::Play: {
         const PlayResult result = core.playCard(seat, action.handIndex);
