@@ -70,7 +70,7 @@ struct DrawResult
 class GameCore
 {
 public:
-    // Starts neutral (2 players, engine seeded with 5489), then applies the player count and deals with seed.
+    // Deals a game for playerCount players (clamped to 2..4) from seed, 0 meaning a random seed.
     GameCore(int playerCount, unsigned seed);
 
     // --- Setup and turn order ---------------------------------------------------------------------------
