@@ -10,6 +10,7 @@
 // The deck is the 32 pairs of suit and rank, built suit by suit (Bells first) and rank by rank (Seven first);
 // that order, together with the seed, decides every deal.
 
+#include <string>
 #include <vector>
 
 namespace Zavel {
@@ -69,6 +70,9 @@ inline bool validRank(int rank)
 {
     return rank >= Seven && rank <= Ace;
 }
+
+// The text that names a card everywhere outside the engine: suit code, underscore, rank code ("3_14").
+std::string cardId(const Card &card);
 
 // The 32 cards in building order: Seven of Bells first, Ace of Hearts last, all with playedBy -1.
 std::vector<Card> buildDeck();

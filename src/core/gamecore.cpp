@@ -6,6 +6,11 @@
 
 namespace Zavel {
 
+std::string cardId(const Card &card)
+{
+    return std::to_string(card.suit) + '_' + std::to_string(card.rank);
+}
+
 std::vector<Card> buildDeck()
 {
     std::vector<Card> deck;

@@ -4,11 +4,6 @@ namespace Zavel {
 
 namespace {
 
-std::string cardId(const Card &card)
-{
-    return std::to_string(card.suit) + "_" + std::to_string(card.rank);
-}
-
 bool forgets(const SelfPlaySetup &setup, int seat)
 {
     return seat >= 0 && static_cast<std::size_t>(seat) < setup.forgetful.size()

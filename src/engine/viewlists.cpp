@@ -8,7 +8,7 @@
 
 QString GameEngine::cardId(const Zavel::Card &card)
 {
-    return QString::number(card.suit) + QLatin1Char('_') + QString::number(card.rank);
+    return QString::fromStdString(Zavel::cardId(card));
 }
 
 QVariantList GameEngine::toVariantList(const std::vector<Zavel::Card> &cards)

@@ -14,10 +14,6 @@ int runDeal(const std::vector<std::string> &args, std::string *error)
     std::uint64_t seed = 0;
     if (!parsed.parse(args, {{"--players", true}, {"--seed", true}}, error))
         return UsageStatus;
-    if (!parsed.positional().empty()) {
-        *error = "unexpected argument '" + parsed.positional().front() + "'";
-        return UsageStatus;
-    }
     if (!requireNumber(parsed, "--players", 2, 4, &players, error)
         || !requireNumber(parsed, "--seed", 0, 4294967295u, &seed, error))
         return UsageStatus;

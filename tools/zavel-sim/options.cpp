@@ -15,8 +15,8 @@ bool ParsedArgs::parse(const std::vector<std::string> &args, const std::vector<O
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
         if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-            m_positional.push_back(arg);
-            continue;
+            *error = "unexpected argument '" + arg + "'";
+            return false;
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);

@@ -17,21 +17,19 @@ struct OptionSpec
     bool takesValue;
 };
 
-// The options and positional arguments given to one subcommand.
+// The options given to one subcommand.
 class ParsedArgs
 {
 public:
     bool has(const std::string &name) const { return m_values.count(name) != 0; }
     std::string value(const std::string &name) const;
-    const std::vector<std::string> &positional() const { return m_positional; }
 
     // Parses args (the words after the subcommand) against the allowed options. Accepts "--name value" and
-    // "--name=value"; refuses unknown, repeated or value-less options.
+    // "--name=value"; refuses unknown, repeated or value-less options and any other argument.
     bool parse(const std::vector<std::string> &args, const std::vector<OptionSpec> &allowed, std::string *error);
 
 private:
     std::map<std::string, std::string> m_values;
-    std::vector<std::string> m_positional;
 };
 
 // A decimal number from min to max, digits only. The error names the option and what was given.

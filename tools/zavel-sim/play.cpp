@@ -36,10 +36,6 @@ int runPlay(const std::vector<std::string> &args, std::string *error)
                        {"--trace", false}},
                       error))
         return UsageStatus;
-    if (!parsed.positional().empty()) {
-        *error = "unexpected argument '" + parsed.positional().front() + "'";
-        return UsageStatus;
-    }
 
     std::uint64_t players = 0;
     std::uint64_t seed = 0;

@@ -92,10 +92,6 @@ int runTournament(const std::vector<std::string> &args, std::string *error)
                        {"--rotate", false}},
                       error))
         return UsageStatus;
-    if (!parsed.positional().empty()) {
-        *error = "unexpected argument '" + parsed.positional().front() + "'";
-        return UsageStatus;
-    }
 
     std::uint64_t players = 0;
     std::uint64_t games = 0;
