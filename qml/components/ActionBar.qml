@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // The player's actions besides playing a card: draw, accept the pending penalty, declare Zavél. The engine
 // says which of them is open; the bar only shows that and forwards the taps.

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // A push button. It never changes state by itself: the owner reacts to clicked().
 Item {

@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import "cardart.js" as Art
+import "."
 
 // A face-up card: the artwork on a canvas, the rank index in two corners. The owner sets the size; the
 // artwork is repainted only when the card or its size changes, so moving cards should animate x, y and scale.

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // The back of a card: plain shapes only, cheap enough for the fans of the opponents' hands.
 Rectangle {

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // A modal question with two answers. While open it covers the whole window and swallows every other tap.
 Item {

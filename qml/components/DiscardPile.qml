@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // The discard pile: its last few cards, each a little askew the way cards fall, the top card last. Cards still
 // flying here (hiddenIds) are left out until they land.

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // The player's hand, face up, in one overlapping row that always fits the width.
 //

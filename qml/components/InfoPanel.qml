@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // The texts of the game that are always on screen: whose turn it is and what is asked of them, the last thing
 // that happened, and the request that stands.

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // One computer player: name and strength, the backs of the cards held, their number, and the marks that
 // matter at a glance: whose turn it is, a declared Zavél and the last card.

@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import harbour.zavel 1.0
+import "."
 
 // The pace of the game within one tap of the table: how long the computer players think, whether cards fly,
 // a pause, and the order of the hand.

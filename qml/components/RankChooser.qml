@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // Asks for the rank to request after a Lower: eight tiles, Seven to Ace, each with its index and name.
 Rectangle {

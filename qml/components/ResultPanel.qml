@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // The end of a game: who won, and the way to the next deal.
 Rectangle {

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // A row of mutually exclusive options. It shows currentIndex and reports a tap through activated(index).
 Row {

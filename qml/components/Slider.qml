@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // A horizontal slider. It shows `value` and reports the value under the finger through moved(); the owner
 // stores it, so the handle always shows what was really accepted.

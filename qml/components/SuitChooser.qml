@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // Asks for the suit to request after an Upper: four large tiles with the suit's sign and name.
 Rectangle {

@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import "cardart.js" as Art
+import "."
 
 // One suit sign on its own, for the choosers and the request badge.
 Canvas {

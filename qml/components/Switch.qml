@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // An on/off switch with its label. It shows `checked` and reports taps through clicked(); the owner decides
 // the new value, so a binding to the engine's property stays intact.

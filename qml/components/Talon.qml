@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // The face-down stack to draw from, with the number of cards in it. A tap asks to draw.
 Item {

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "."
 
 // A one-line text entry in a frame, with a placeholder shown while it is empty.
 Item {
