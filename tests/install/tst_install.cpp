@@ -1,6 +1,7 @@
 // The installed program as the phone gets it: laid out by cmake --install into a temporary prefix and started
 // from there with a fresh home, the build tree out of reach. Also start-up's language handling (with a probe
-// in place of the main QML file), the launcher entry, the icons and the package recipe.
+// in place of the main QML file), the launcher entry, the icons, and the package recipe with the QML imports
+// checked against what the phone's store accepts.
 
 #include <QDirIterator>
 #include <QImage>
@@ -37,6 +38,33 @@ Item {
 }
 )";
 
+// From the store's own lists (allowed_requires.conf, allowed_qmlimports.conf): the few names this program may
+// need. A module the store accepts only with its package installed maps to that package.
+const QStringList storeRequires
+    = {"libsailfishapp", "qt5-qtdeclarative-import-localstorageplugin", "qt5-qtgraphicaleffects"};
+const QStringList storeImports = {"QtQuick 2.0",
+                                  "QtQuick 2.1",
+                                  "QtQuick 2.2",
+                                  "QtQuick 2.3",
+                                  "QtQuick 2.4",
+                                  "QtQuick 2.5",
+                                  "QtQuick 2.6",
+                                  "QtQuick.Window 2.0",
+                                  "QtQuick.Window 2.1",
+                                  "QtQuick.Window 2.2",
+                                  "QtQuick.Layouts 1.0",
+                                  "QtQuick.Layouts 1.1",
+                                  "QtQuick.LocalStorage 2.0",
+                                  "QtQml 2.0",
+                                  "QtQml 2.1",
+                                  "QtQml 2.2",
+                                  "QtGraphicalEffects 1.0",
+                                  "harbour.zavel 1.0"};
+const QHash<QString, QString> packageOfModule = {
+    {"QtQuick.LocalStorage", "qt5-qtdeclarative-import-localstorageplugin"},
+    {"QtGraphicalEffects", "qt5-qtgraphicaleffects"},
+};
+
 } // namespace
 
 class TestInstall : public QObject
@@ -51,6 +79,7 @@ private slots:
     void startupLanguage_data();
     void startupLanguage();
     void launcherEntryIconsAndRecipe();
+    void storeAcceptsRequiresAndImports();
 
 private:
     QProcess *startProgram(const QString &prefix, const QString &language, QTemporaryDir *home);
@@ -191,6 +220,54 @@ void TestInstall::launcherEntryIconsAndRecipe()
     const QString recipe
         = runTool("rpmspec", {"-P", QStringLiteral(ZAVEL_SOURCE_DIR "/rpm/harbour-zavel.spec")}, &status);
     QVERIFY2(status == 0 && recipe.contains("-DZAVEL_BUILD_TESTS=OFF"), qPrintable(recipe));
+}
+
+// The store rejects a package that requires anything outside its list, and a QML file that imports a module
+// outside its list, by an absolute path, or from outside the program's data directory. A module the store
+// ships only as a separate package must be required by the recipe.
+void TestInstall::storeAcceptsRequiresAndImports()
+{
+    int status = 0;
+    const QString recipe
+        = runTool("rpmspec", {"-P", QStringLiteral(ZAVEL_SOURCE_DIR "/rpm/harbour-zavel.spec")}, &status);
+    QVERIFY2(status == 0, qPrintable(recipe));
+    QSet<QString> required;
+    const QRegularExpression requiresLine("^Requires:\\s*(\\S+)", QRegularExpression::MultilineOption);
+    for (auto it = requiresLine.globalMatch(recipe); it.hasNext();) {
+        const QString package = it.next().captured(1);
+        QVERIFY2(storeRequires.contains(package), qPrintable("the store does not allow Requires: " + package));
+        required.insert(package);
+    }
+
+    const QString data = m_prefix + "/share/harbour-zavel";
+    const QRegularExpression importLine("^\\s*\\.?import\\s+(\"[^\"]*\"|[\\w.]+)\\s*([\\d.]*)",
+                                        QRegularExpression::MultilineOption);
+    QDirIterator it(data, {"*.qml", "*.js"}, QDir::Files, QDirIterator::Subdirectories);
+    int files = 0;
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        ++files;
+        for (auto m = importLine.globalMatch(QString::fromUtf8(file.readAll())); m.hasNext();) {
+            const QRegularExpressionMatch match = m.next();
+            const QString module = match.captured(1);
+            const QString where = QDir(data).relativeFilePath(path) + ": " + match.captured(0).trimmed();
+            if (module.startsWith('"')) {
+                const QString target
+                    = QFileInfo(QFileInfo(path).dir(), module.mid(1, module.size() - 2)).canonicalFilePath();
+                QVERIFY2(!module.startsWith("\"/") && !target.isEmpty()
+                             && target.startsWith(QFileInfo(data).canonicalFilePath()),
+                         qPrintable(where));
+                continue;
+            }
+            QVERIFY2(storeImports.contains(module + ' ' + match.captured(2)), qPrintable(where));
+            if (packageOfModule.contains(module))
+                QVERIFY2(required.contains(packageOfModule[module]),
+                         qPrintable(where + " needs Requires: " + packageOfModule[module]));
+        }
+    }
+    QVERIFY(files > 10);
 }
 
 QTEST_MAIN(TestInstall)
