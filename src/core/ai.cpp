@@ -1,5 +1,6 @@
-// The computer players' choice of action and card. Every random draw comes from the game's own engine in a
-// fixed order and count, so that a restored game makes the same decisions as the one that was saved.
+// The computer players' choice of action and card, their declaration, and carrying out a seat's action. Every
+// random draw comes from the game's own engine in a fixed order and count, so that a restored game makes the
+// same decisions as the one that was saved.
 
 #include "gamecore.h"
 
@@ -88,6 +89,41 @@ AiAction GameCore::chooseAiAction(int player, AiDifficulty difficulty)
     else
         action.handIndex = bestMoveAmong(player, moves, count, difficulty);
     return action;
+}
+
+bool GameCore::declareZavelIfDue(int player)
+{
+    return pendingChoice == static_cast<int>(ChoiceKind::None) && hand(player).size() == 2 && !zavelDeclared(player)
+        && declareZavel(player);
+}
+
+ActionResult GameCore::applyAction(int player, const AiAction &action)
+{
+    ActionResult result;
+    switch (action.type) {
+    case AiActionType::Play:
+        result.play = playCard(player, action.handIndex);
+        result.ok = result.play.ok;
+        break;
+    case AiActionType::Draw:
+        result.draw = drawCard(player);
+        result.ok = result.draw.ok;
+        break;
+    case AiActionType::AcceptPenalty:
+        result.penaltyOwed = pendingDraw;
+        result.draw = acceptPenalty(player);
+        result.ok = result.draw.ok;
+        break;
+    case AiActionType::ChooseSuit:
+        result.ok = chooseSuit(player, action.choice);
+        break;
+    case AiActionType::ChooseRank:
+        result.ok = chooseRank(player, action.choice);
+        break;
+    case AiActionType::None:
+        break;
+    }
+    return result;
 }
 
 int GameCore::scoreMove(int player, int handIndex, AiDifficulty difficulty) const

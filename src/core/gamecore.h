@@ -67,6 +67,15 @@ struct DrawResult
     bool skipped = false; // an accepted Ace skip: the turn was lost without drawing
 };
 
+// What applyAction did: ok when the rules took the action, with the result of the operation it ran.
+struct ActionResult
+{
+    bool ok = false;
+    PlayResult play; // of a Play
+    DrawResult draw; // of a Draw or an AcceptPenalty
+    int penaltyOwed = 0; // of an AcceptPenalty: the draw penalty it settled, even when fewer cards were left
+};
+
 class GameCore
 {
 public:
@@ -114,6 +123,12 @@ public:
 
     // --- Computer opponents -----------------------------------------------------------------------------
     AiAction chooseAiAction(int player, AiDifficulty difficulty);
+    // The declaration a computer player makes before it acts: when it holds two cards, owes no choice and has
+    // not declared yet. True when it declared.
+    bool declareZavelIfDue(int player);
+    // Carries out an action of player (any seat's, the computer's choice or a person's) through the operation
+    // of its type; an action of type None, or one the rules refuse, changes nothing and reports ok false.
+    ActionResult applyAction(int player, const AiAction &action);
     int scoreMove(int player, int handIndex, AiDifficulty difficulty) const;
     int chooseBestMove(int player, const std::vector<int> &moves, AiDifficulty difficulty);
     int chooseRandom(const std::vector<int> &items);

@@ -10,44 +10,30 @@ bool forgets(const SelfPlaySetup &setup, int seat)
         && setup.forgetful[static_cast<std::size_t>(seat)];
 }
 
-// Applies one action; false when the rules refuse it or there is none.
-bool apply(GameCore &core, int seat, const AiAction &action, std::ostream *trace)
+// The trace line of an applied action.
+void describe(std::ostream &trace, int seat, const AiAction &action, const ActionResult &result)
 {
+    trace << seat << ' ';
     switch (action.type) {
-    case AiActionType::Play: {
-        const PlayResult result = core.playCard(seat, action.handIndex);
-        if (result.ok && trace)
-            *trace << seat << " play " << cardId(result.card) << '\n';
-        return result.ok;
-    }
-    case AiActionType::Draw: {
-        const DrawResult result = core.drawCard(seat);
-        if (result.ok && trace)
-            *trace << seat << " draw " << result.drawnCards.size() << '\n';
-        return result.ok;
-    }
-    case AiActionType::AcceptPenalty: {
-        const DrawResult result = core.acceptPenalty(seat);
-        if (result.ok && trace)
-            *trace << seat << " accept " << result.drawnCards.size() << '\n';
-        return result.ok;
-    }
+    case AiActionType::Play:
+        trace << "play " << cardId(result.play.card);
+        break;
+    case AiActionType::Draw:
+        trace << "draw " << result.draw.drawnCards.size();
+        break;
+    case AiActionType::AcceptPenalty:
+        trace << "accept " << result.draw.drawnCards.size();
+        break;
     case AiActionType::ChooseSuit:
-        if (!core.chooseSuit(seat, action.choice))
-            return false;
-        if (trace)
-            *trace << seat << " suit " << action.choice << '\n';
-        return true;
+        trace << "suit " << action.choice;
+        break;
     case AiActionType::ChooseRank:
-        if (!core.chooseRank(seat, action.choice))
-            return false;
-        if (trace)
-            *trace << seat << " rank " << action.choice << '\n';
-        return true;
+        trace << "rank " << action.choice;
+        break;
     case AiActionType::None:
         break;
     }
-    return false;
+    trace << '\n';
 }
 
 } // namespace
@@ -57,17 +43,20 @@ SelfPlayOutcome playSelf(GameCore &core, const SelfPlaySetup &setup)
     SelfPlayOutcome outcome;
     while (core.winner == -1 && outcome.actions < setup.maxActions) {
         const int seat = core.currentPlayer;
-        if (!forgets(setup, seat) && core.pendingChoice == 0 && core.hand(seat).size() == 2 && !core.zavelDeclared(seat)
-            && core.declareZavel(seat) && setup.trace)
+        if (!forgets(setup, seat) && core.declareZavelIfDue(seat) && setup.trace)
             *setup.trace << seat << " declare\n";
 
         const auto seatIndex = static_cast<std::size_t>(seat);
         const int code = seatIndex < setup.levels.size() ? setup.levels[seatIndex] : int(AiDifficulty::Easy);
         const auto level = static_cast<AiDifficulty>(code);
-        if (!apply(core, seat, core.chooseAiAction(seat, level), setup.trace)) {
+        const AiAction action = core.chooseAiAction(seat, level);
+        const ActionResult result = core.applyAction(seat, action);
+        if (!result.ok) {
             outcome.stalled = true;
             break;
         }
+        if (setup.trace)
+            describe(*setup.trace, seat, action, result);
         ++outcome.actions;
     }
     if (setup.trace)
