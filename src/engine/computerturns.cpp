@@ -1,6 +1,6 @@
-// One computer move per tick of the pacing timer: the automatic declaration, the action the rules engine's
-// computer player picks, the save, the event text and the hand-over to an animation phase. Moves that need no
-// animation (a skip, a requested suit or rank) schedule the next tick at once.
+// One computer move per tick of the pacing timer: the automatic declaration, then the action the rules engine's
+// computer player picks, carried out, saved, described and shown as the human's actions are (applySeatAction).
+// Moves that need no animation (a skip, a requested suit or rank) schedule the next tick at once.
 
 #include "gameengine.h"
 
@@ -12,68 +12,15 @@ void GameEngine::performAiMove()
         return;
 
     const int seat = m_core.currentPlayer;
+    if (m_core.declareZavelIfDue(seat)) {
+        setLastEvent(tr("%1 says Zavél!").arg(playerDisplayName(seat)));
+        persistGame();
+    }
+
     const auto difficulty = static_cast<Zavel::AiDifficulty>(difficultyForPlayer(seat));
-    const QString name = playerDisplayName(seat);
-
-    if (m_core.pendingChoice == 0 && m_core.hand(seat).size() == 2 && !m_core.zavelDeclared(seat)
-        && m_core.declareZavel(seat)) {
-        setLastEvent(tr("%1 says Zavél!").arg(name));
-        persistGame();
-    }
-
     const Zavel::AiAction action = m_core.chooseAiAction(seat, difficulty);
-    switch (action.type) {
-    case AiActionType::Play: {
-        if (action.handIndex < 0 || action.handIndex >= static_cast<int>(m_core.hand(seat).size()))
-            return;
-        const Zavel::Card card = m_core.hand(seat)[static_cast<std::size_t>(action.handIndex)];
-        const Zavel::PlayResult result = m_core.playCard(seat, action.handIndex);
-        if (!result.ok)
-            return;
-        persistGame();
-        requestCardAnimation(cardId(card), seat, action.handIndex, result.penaltyCards);
+    if (action.type == AiActionType::Play
+        && (action.handIndex < 0 || action.handIndex >= static_cast<int>(m_core.hand(seat).size())))
         return;
-    }
-    case AiActionType::Draw: {
-        const Zavel::DrawResult result = m_core.drawCard(seat);
-        if (!result.ok)
-            return;
-        persistGame();
-        setLastEvent(tr("%1 draws a card").arg(name));
-        requestDrawAnimation(result.drawnCards);
-        return;
-    }
-    case AiActionType::AcceptPenalty: {
-        const int penalty = m_core.pendingDraw;
-        const bool skip = m_core.pendingSkip;
-        const Zavel::DrawResult result = m_core.acceptPenalty(seat);
-        if (!result.ok)
-            return;
-        persistGame();
-        if (penalty > 0)
-            setLastEvent(tr("%1 draws %2 penalty cards").arg(name).arg(penalty));
-        else if (skip)
-            setLastEvent(tr("%1 skips a turn").arg(name));
-        if (!result.drawnCards.empty()) {
-            requestDrawAnimation(result.drawnCards);
-            return;
-        }
-        notifyState();
-        scheduleAiMove();
-        return;
-    }
-    case AiActionType::ChooseSuit:
-    case AiActionType::ChooseRank: {
-        const bool suit = action.type == AiActionType::ChooseSuit;
-        if (!(suit ? m_core.chooseSuit(seat, action.choice) : m_core.chooseRank(seat, action.choice)))
-            return;
-        persistGame();
-        setLastEvent(tr("%1 requests %2").arg(name, suit ? suitName(action.choice) : rankName(action.choice)));
-        notifyState();
-        scheduleAiMove();
-        return;
-    }
-    case AiActionType::None:
-        return;
-    }
+    applySeatAction(seat, action);
 }

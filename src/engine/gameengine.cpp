@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using Zavel::AiActionType;
+
 GameEngine::GameEngine(QObject *parent)
     : QObject(parent)
     , m_core(2, 0)
@@ -173,6 +175,64 @@ void GameEngine::auditState(const char *where)
     }
     if (m_core.winner == -1 && !m_core.hasProgressAction(m_core.currentPlayer))
         logger.warning("[harbour-zavel] live turn has no progress action at %s", where);
+}
+
+// --- A seat's action ----------------------------------------------------------------------------------------
+
+// The human's actions and the computer's moves end here, once their own guards have passed. An applied action is
+// saved and described, then shown: a play as a card flight, drawn cards as a draw; an action that moves no card
+// (a skip, a choice) is announced at once and lets the next computer player move. A refused one changes nothing.
+void GameEngine::applySeatAction(int seat, const Zavel::AiAction &action)
+{
+    const Zavel::ActionResult result = m_core.applyAction(seat, action);
+    if (!result.ok)
+        return;
+    persistGame();
+    const QString text = actionText(seat, action, result);
+    if (!text.isNull())
+        setLastEvent(text);
+    if (action.type == AiActionType::Play) {
+        requestCardAnimation(cardId(result.play.card), seat, action.handIndex, result.play.penaltyCards);
+        return;
+    }
+    // A draw is shown even when no card was left to draw; a penalty with none left moves nothing, like a skip.
+    if (action.type == AiActionType::Draw || !result.draw.drawnCards.empty()) {
+        requestDrawAnimation(result.draw.drawnCards);
+        return;
+    }
+    notifyState();
+    scheduleAiMove();
+}
+
+// What the event line says of an applied action: in the player's own words for seat 0, by name for the others.
+// A null text leaves the last one standing, as an ordinary play does.
+QString GameEngine::actionText(int seat, const Zavel::AiAction &action, const Zavel::ActionResult &result) const
+{
+    const bool you = seat == 0;
+    const QString name = playerDisplayName(seat);
+    switch (action.type) {
+    case AiActionType::Play:
+        return you && result.play.forgotZavel ? tr("You forgot Zavél — four penalty cards") : QString();
+    case AiActionType::Draw:
+        return you ? tr("You drew a card") : tr("%1 draws a card").arg(name);
+    case AiActionType::AcceptPenalty:
+        // The name goes in first, so that a number in it is not taken for the count.
+        if (result.penaltyOwed > 0)
+            return you ? tr("You drew %1 penalty cards").arg(result.penaltyOwed)
+                       : tr("%1 draws %2 penalty cards").arg(name).arg(result.penaltyOwed);
+        if (result.draw.skipped)
+            return you ? tr("You skipped your turn") : tr("%1 skips a turn").arg(name);
+        return QString();
+    case AiActionType::ChooseSuit:
+    case AiActionType::ChooseRank: {
+        const QString requested
+            = action.type == AiActionType::ChooseSuit ? suitName(action.choice) : rankName(action.choice);
+        return you ? tr("You requested %1").arg(requested) : tr("%1 requests %2").arg(name, requested);
+    }
+    case AiActionType::None:
+        break;
+    }
+    return QString();
 }
 
 // --- Pacing -------------------------------------------------------------------------------------------------

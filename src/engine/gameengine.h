@@ -196,8 +196,11 @@ private:
     void finishVisualPhase();
     void recoverTimedOutVisualPhase();
 
+    // A seat's action
+    void applySeatAction(int seat, const Zavel::AiAction &action);
+    QString actionText(int seat, const Zavel::AiAction &action, const Zavel::ActionResult &result) const;
+
     bool inputGateOpen() const;
-    void announceRequest(const QString &requested);
 
     Zavel::GameCore m_core;
     QTimer m_aiTimer;

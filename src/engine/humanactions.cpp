@@ -3,6 +3,7 @@
 
 #include "gameengine.h"
 
+using Zavel::AiActionType;
 using Zavel::ChoiceKind;
 
 void GameEngine::start()
@@ -34,50 +35,20 @@ void GameEngine::newGame()
 
 void GameEngine::playCard(int handIndex)
 {
-    if (!isPlayerCardPlayable(handIndex))
-        return;
-    const Zavel::Card card = m_core.hand(0)[static_cast<std::size_t>(handIndex)];
-    const Zavel::PlayResult result = m_core.playCard(0, handIndex);
-    if (!result.ok)
-        return;
-    persistGame();
-    if (result.forgotZavel)
-        setLastEvent(tr("You forgot Zavél — four penalty cards"));
-    requestCardAnimation(cardId(card), 0, handIndex, result.penaltyCards);
+    if (isPlayerCardPlayable(handIndex))
+        applySeatAction(0, {AiActionType::Play, handIndex});
 }
 
 void GameEngine::drawCard()
 {
-    if (m_visualPhase != Idle || !m_core.canDraw(0))
-        return;
-    const Zavel::DrawResult result = m_core.drawCard(0);
-    if (!result.ok)
-        return;
-    persistGame();
-    setLastEvent(tr("You drew a card"));
-    requestDrawAnimation(result.drawnCards);
+    if (m_visualPhase == Idle && m_core.canDraw(0))
+        applySeatAction(0, {AiActionType::Draw});
 }
 
 void GameEngine::acceptPenalty()
 {
-    if (m_visualPhase != Idle || !m_core.canAcceptPenalty(0))
-        return;
-    const int penalty = m_core.pendingDraw;
-    const bool skip = m_core.pendingSkip;
-    const Zavel::DrawResult result = m_core.acceptPenalty(0);
-    if (!result.ok)
-        return;
-    persistGame();
-    if (penalty > 0)
-        setLastEvent(tr("You drew %1 penalty cards").arg(penalty));
-    else if (skip)
-        setLastEvent(tr("You skipped your turn"));
-    if (result.drawnCards.empty()) {
-        notifyState();
-        scheduleAiMove();
-        return;
-    }
-    requestDrawAnimation(result.drawnCards);
+    if (m_visualPhase == Idle && m_core.canAcceptPenalty(0))
+        applySeatAction(0, {AiActionType::AcceptPenalty});
 }
 
 void GameEngine::declareZavel()
@@ -90,27 +61,17 @@ void GameEngine::declareZavel()
     notifyState();
 }
 
+// The rules engine refuses a choice the player does not owe.
 void GameEngine::chooseSuit(int suit)
 {
-    if (m_visualPhase != Idle || !m_core.chooseSuit(0, suit))
-        return;
-    announceRequest(suitName(suit));
+    if (m_visualPhase == Idle)
+        applySeatAction(0, {AiActionType::ChooseSuit, -1, suit});
 }
 
 void GameEngine::chooseRank(int rank)
 {
-    if (m_visualPhase != Idle || !m_core.chooseRank(0, rank))
-        return;
-    announceRequest(rankName(rank));
-}
-
-// The choice has passed the turn on: save, say what was requested, and let the next computer player move.
-void GameEngine::announceRequest(const QString &requested)
-{
-    persistGame();
-    setLastEvent(tr("You requested %1").arg(requested));
-    notifyState();
-    scheduleAiMove();
+    if (m_visualPhase == Idle)
+        applySeatAction(0, {AiActionType::ChooseRank, -1, rank});
 }
 
 void GameEngine::rejectCard(int handIndex)
