@@ -3,11 +3,14 @@ import QtQuick.Window 2.2
 import harbour.zavel 1.0
 import "components"
 import "pages"
+import "storage"
 
-// The whole interface: one engine, the table, the settings page, the quick pace panel and the question before
-// a running game is thrown away. The window may be any size: portrait and landscape have layouts of their own,
-// and everything scales with the window from a 540x960 design size. On the phone the window itself never turns,
-// so the interface turns with the device and takes the layout that fits.
+// The whole interface: one engine, the table, the pages (settings, statistics), the menu and the quick pace
+// panel, and the question before a running game is thrown away. The player's preferences are applied to the
+// engine before it restores or deals a game, and kept whenever they change; finished games are counted. The
+// window may be any size: portrait and landscape have layouts of their own, and everything scales with the
+// window from a 540x960 design size. On the phone the window itself never turns, so the interface turns with
+// the device and takes the layout that fits.
 Rectangle {
     id: root
 
@@ -18,10 +21,14 @@ Rectangle {
 
     property alias engine: gameEngine
     property alias table: table
-    // View options of this interface only; the engine never sees them.
-    property bool sortHand: false
-    property bool settingsOpen: false
+    property alias preferences: preferences
+    property alias statistics: statistics
+    // A view option of this interface only; the engine never sees it.
+    property alias sortHand: preferences.sortHand
+    // The page over the table: "", "settings" or "statistics".
+    property string openPage: ""
     property bool paceOpen: false
+    property bool menuOpen: false
     property real animationTimeScale: 1
 
     // How far the device is turned from the screen's natural orientation, 0, 90, 180 or 270; 0 on a desktop.
@@ -31,9 +38,17 @@ Rectangle {
     readonly property real contentHeight: sideways ? width : height
     readonly property bool landscape: contentWidth > contentHeight
     readonly property var languageChoice: typeof languageSettings !== "undefined" ? languageSettings : null
+    // The language the interface started in: a choice made in this run takes effect at the next start.
+    readonly property string startupLanguage: {
+        if (languageChoice === null)
+            return "en";
+        var chosen = languageChoice.language;
+        return languageChoice.restartRequired ? (chosen === "hu" ? "en" : "hu") : chosen;
+    }
+    readonly property var pageFiles: ({ settings: "SettingsPage.qml", statistics: "StatisticsPage.qml" })
 
     function requestNewGame() {
-        paceOpen = false;
+        closePanels();
         if (gameEngine.winnerPlayer >= 0)
             startNewGame();
         else
@@ -41,12 +56,23 @@ Rectangle {
     }
 
     function startNewGame() {
-        settingsOpen = false;
+        openPage = "";
+        statistics.abandon(gameEngine);
         gameEngine.newGame();
     }
 
-    function closeSettings() {
-        settingsOpen = false;
+    function closePanels() {
+        paceOpen = false;
+        menuOpen = false;
+    }
+
+    function showPage(name) {
+        closePanels();
+        openPage = name;
+    }
+
+    function closePage() {
+        openPage = "";
         root.forceActiveFocus();
     }
 
@@ -64,12 +90,12 @@ Rectangle {
             return;
         }
         if (key === Qt.Key_Escape) {
-            if (settingsOpen)
-                closeSettings();
-            paceOpen = false;
+            if (openPage !== "")
+                closePage();
+            closePanels();
             return;
         }
-        if (settingsOpen) {
+        if (openPage !== "") {
             event.accepted = false;
             return;
         }
@@ -113,6 +139,26 @@ Rectangle {
                                             : Math.min(root.contentWidth / 540, root.contentHeight / 960))
     }
 
+    Binding {
+        target: Labels
+        property: "language"
+        value: root.startupLanguage
+    }
+
+    Store {
+        id: store
+    }
+
+    Preferences {
+        id: preferences
+        store: store
+    }
+
+    Statistics {
+        id: statistics
+        store: store
+    }
+
     GameEngine {
         id: gameEngine
         onCardAnimationRequested: table.animateCard(cardId, playedBy, oldHandIndex, followupDrawnCards)
@@ -121,7 +167,16 @@ Rectangle {
         // A phase that ended without this interface (the engine's watchdog) leaves nothing in the air.
         onVisualPhaseChanged: if (visualPhase === GameEngine.Idle) table.abortAnimations()
         // Switched off, the engine completes the running phase itself; the cards in the air just stop.
-        onAnimationsEnabledChanged: if (!animationsEnabled) table.abortAnimations()
+        onAnimationsEnabledChanged: {
+            if (!animationsEnabled)
+                table.abortAnimations();
+            preferences.takeFrom(gameEngine);
+        }
+        onPlayerCountChanged: preferences.takeFrom(gameEngine)
+        onNamesChanged: preferences.takeFrom(gameEngine)
+        onDifficultiesChanged: preferences.takeFrom(gameEngine)
+        onAiPlayDelayChanged: preferences.takeFrom(gameEngine)
+        onStateChanged: statistics.observe(gameEngine)
     }
 
     Item {
@@ -138,20 +193,34 @@ Rectangle {
             engine: gameEngine
             sortHand: root.sortHand
             timeScale: root.animationTimeScale
-            visible: !root.settingsOpen
+            visible: root.openPage === ""
             onNewGameRequested: root.requestNewGame()
-            onSettingsRequested: {
+            onMenuRequested: {
                 root.paceOpen = false;
-                root.settingsOpen = true;
+                root.menuOpen = !root.menuOpen;
             }
-            onPaceRequested: root.paceOpen = !root.paceOpen
+            onPaceRequested: {
+                root.menuOpen = false;
+                root.paceOpen = !root.paceOpen;
+            }
         }
 
         MouseArea {
-            // Closes the pace panel on a tap anywhere else.
+            // Closes the pace panel or the menu on a tap anywhere else.
             anchors.fill: parent
-            visible: root.paceOpen
-            onClicked: root.paceOpen = false
+            visible: root.paceOpen || root.menuOpen
+            onClicked: root.closePanels()
+        }
+
+        MenuPanel {
+            objectName: "menuPanel"
+            visible: root.menuOpen
+            anchors.right: parent.right
+            anchors.rightMargin: 8 * Theme.u
+            y: table.topBarHeight
+            width: Math.min(parent.width - 16 * Theme.u, 360 * Theme.u)
+            entries: [{ name: "settings", text: qsTr("Settings") }, { name: "statistics", text: qsTr("Statistics") }]
+            onChosen: root.showPage(name)
         }
 
         QuickSettings {
@@ -159,7 +228,7 @@ Rectangle {
             visible: root.paceOpen
             anchors.right: parent.right
             anchors.rightMargin: 8 * Theme.u
-            y: (root.landscape ? 52 : 60) * Theme.u
+            y: table.topBarHeight
             width: Math.min(parent.width - 16 * Theme.u, 440 * Theme.u)
             engine: gameEngine
             sortHand: root.sortHand
@@ -167,17 +236,29 @@ Rectangle {
             onCloseClicked: root.paceOpen = false
         }
 
-        SettingsPage {
-            objectName: "settingsPage"
+        // Pages are made when they open, so that start-up pays only for the table.
+        Loader {
+            id: pageLoader
             anchors.fill: parent
-            visible: root.settingsOpen
-            engine: gameEngine
-            language: root.languageChoice
-            sortHand: root.sortHand
-            onSortToggled: root.sortHand = !root.sortHand
-            onCloseClicked: root.closeSettings()
-            onNewGameRequested: root.requestNewGame()
+            source: root.openPage === "" ? "" : "pages/" + root.pageFiles[root.openPage]
+            onLoaded: {
+                item.objectName = root.openPage + "Page";
+                if (item.hasOwnProperty("engine"))
+                    item.engine = gameEngine;
+                if (item.hasOwnProperty("preferences"))
+                    item.preferences = preferences;
+                if (item.hasOwnProperty("statistics"))
+                    item.statistics = statistics;
+                if (item.hasOwnProperty("language"))
+                    item.language = root.languageChoice;
+                // Connected here rather than with Connections, whose handler syntax differs between the Qt of
+                // the phone and later ones.
+                item.closeClicked.connect(root.closePage);
+                if (item.newGameRequested)
+                    item.newGameRequested.connect(root.requestNewGame);
+            }
         }
+
 
         ConfirmDialog {
             id: confirmNewGame
@@ -190,5 +271,12 @@ Rectangle {
         }
     }
 
-    Component.onCompleted: gameEngine.start()
+    Component.onCompleted: {
+        store.open();
+        preferences.load();
+        statistics.load();
+        preferences.applyTo(gameEngine);
+        gameEngine.start();
+    }
+    Component.onDestruction: preferences.flush()
 }

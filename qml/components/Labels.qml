@@ -3,6 +3,20 @@ import QtQuick 2.6
 
 // Short texts of the interface that several components share.
 QtObject {
+    // The language the interface runs in, "en" or "hu", and its locale for numbers and dates.
+    property string language: "en"
+    readonly property var locale: Qt.locale(language === "hu" ? "hu_HU" : "en_GB")
+
+    // A number with this many decimals, with the running language's decimal separator.
+    function decimal(value, decimals) {
+        return Number(value).toLocaleString(locale, "f", decimals);
+    }
+
+    // A moment (an ISO 8601 text) as the running language writes a short date and time.
+    function dateTime(iso) {
+        return new Date(iso).toLocaleString(locale, Locale.ShortFormat);
+    }
+
     // The letter or number in the corner of a card.
     function rankIndex(rank) {
         switch (rank) {

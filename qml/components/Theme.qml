@@ -10,6 +10,9 @@ QtObject {
     readonly property color feltDark: "#134a29"
     readonly property color panel: "#b30c2616"
     readonly property color panelBorder: "#3f8a5a"
+    // Panels that lie over the table (the menu, the pace panel, dialogs) hide what is below them.
+    readonly property color panelOpaque: "#143522"
+    readonly property color headerColor: "#0d2a18"
     readonly property color button: "#2d5e42"
     readonly property color buttonBorder: "#5fa47a"
     readonly property color accent: "#ffd54f"
@@ -17,6 +20,9 @@ QtObject {
     readonly property color text: "#f6f2e4"
     readonly property color textDim: "#b8cbbd"
     readonly property color warning: "#ff7043"
+    // Warnings written on the dark felt.
+    readonly property color warningText: "#ffb199"
+    readonly property color fieldColor: "#14301f"
     readonly property color playable: "#ffe066"
     readonly property color cardFace: "#fbf6e8"
     readonly property color cardEdge: "#5b4a36"

@@ -20,7 +20,7 @@ Item {
     property real timeScale: 1
 
     signal newGameRequested()
-    signal settingsRequested()
+    signal menuRequested()
     signal paceRequested()
 
     readonly property real u: Theme.u
@@ -344,12 +344,12 @@ Item {
             onClicked: table.paceRequested()
         }
         Button {
-            objectName: "settingsButton"
+            objectName: "menuButton"
             width: topBar.buttonWidth
             height: topBar.height
             fontSize: Theme.fontSmall
-            text: qsTr("Settings")
-            onClicked: table.settingsRequested()
+            text: qsTr("Menu")
+            onClicked: table.menuRequested()
         }
     }
 

@@ -3,15 +3,14 @@ import harbour.zavel 1.0
 import "../components"
 
 // Everything the player can set: the players of the next game, names and strengths, the pace, the order of
-// the hand and the language. Changes go to the engine (or the language settings) at once; the player count
-// waits for the next new game, the language for the next start.
+// the hand and the language. Changes go to the engine, the preferences or the language settings at once;
+// the player count waits for the next new game, the language for the next start.
 Rectangle {
     id: page
 
     property GameEngine engine
+    property QtObject preferences
     property QtObject language
-    property bool sortHand: false
-    signal sortToggled()
     signal closeClicked()
     signal newGameRequested()
 
@@ -28,32 +27,11 @@ Rectangle {
         anchors.fill: parent
     }
 
-    Rectangle {
+    PageHeader {
         id: header
-        width: parent.width
-        height: 64 * u
-        color: "#0d2a18"
-
-        Text {
-            anchors.left: parent.left
-            anchors.leftMargin: 16 * u
-            anchors.verticalCenter: parent.verticalCenter
-            text: qsTr("Settings")
-            color: Theme.accent
-            font.pixelSize: Theme.fontHuge
-            font.bold: true
-        }
-
-        Button {
-            objectName: "settingsDone"
-            anchors.right: parent.right
-            anchors.rightMargin: 12 * u
-            anchors.verticalCenter: parent.verticalCenter
-            height: 48 * u
-            text: qsTr("Done")
-            highlighted: true
-            onClicked: page.closeClicked()
-        }
+        title: qsTr("Settings")
+        closeObjectName: "settingsDone"
+        onCloseClicked: page.closeClicked()
     }
 
     Flickable {
@@ -90,9 +68,11 @@ Rectangle {
             }
 
             Text {
+                objectName: "playerCountNote"
                 width: parent.width
                 visible: page.hasEngine && page.engine.playerCount !== page.engine.activePlayerCount
-                text: qsTr("The new number of players takes effect with the next new game.")
+                text: page.hasEngine ? qsTr("This game has %1 players; the next new game will have %2.")
+                                       .arg(page.engine.activePlayerCount).arg(page.engine.playerCount) : ""
                 color: Theme.textDim
                 font.pixelSize: Theme.fontSmall
                 wrapMode: Text.Wrap
@@ -121,7 +101,9 @@ Rectangle {
             TextField {
                 objectName: "playerNameField"
                 width: parent.width
-                placeholder: qsTr("Player")
+                // An empty name shows as the engine's own, translated one.
+                placeholder: qsTranslate("GameEngine", "Player")
+                maximumLength: page.preferences ? page.preferences.maximumNameLength : 24
                 text: page.hasEngine ? page.engine.playerName : ""
                 onTextChanged: if (page.hasEngine) page.engine.playerName = text
             }
@@ -171,7 +153,8 @@ Rectangle {
                     TextField {
                         objectName: "aiNameField_" + seat
                         width: parent.width
-                        placeholder: qsTr("AI %1").arg(seat)
+                        placeholder: qsTranslate("GameEngine", "AI %1").arg(seat)
+                        maximumLength: page.preferences ? page.preferences.maximumNameLength : 24
                         text: parent.seatName
                         onTextChanged: parent.setName(text)
                     }
@@ -195,7 +178,7 @@ Rectangle {
 
             Text {
                 width: parent.width
-                text: qsTr("Computer move delay: %1 s").arg(((page.hasEngine ? page.engine.aiPlayDelay : 0) / 1000).toFixed(2))
+                text: qsTr("Computer move delay: %1 s").arg(Labels.decimal((page.hasEngine ? page.engine.aiPlayDelay : 0) / 1000, 2))
                 color: Theme.text
                 font.pixelSize: Theme.fontNormal
             }
@@ -237,8 +220,8 @@ Rectangle {
                 objectName: "sortSwitch"
                 width: parent.width
                 text: qsTr("Sort my hand by suit and rank")
-                checked: page.sortHand
-                onClicked: page.sortToggled()
+                checked: page.preferences !== null && page.preferences.sortHand
+                onClicked: page.preferences.sortHand = !page.preferences.sortHand
             }
 
             Text {

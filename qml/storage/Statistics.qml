@@ -1,0 +1,89 @@
+import QtQuick 2.6
+import "statistics.js" as Stats
+
+// The results of the games played on this device. A game counts once when it ends, whether the end is seen
+// live or in a restored game that ended before it could be counted (the app closed at that moment); a
+// restored game that was counted already is recognised by its fingerprint, which survives a reset of the
+// results. A game left unfinished for a new deal counts as abandoned, unless nobody had acted in it yet.
+QtObject {
+    id: statistics
+
+    property Store store
+    // Oldest first; the in-memory list goes on counting when the store is unusable.
+    property var results: []
+    property string lastCounted: ""
+    readonly property var summary: Stats.summarize(results)
+
+    function load() {
+        var rows = store.select("SELECT finished, players, outcome, winner, opponents FROM results ORDER BY id");
+        var meta = store.select("SELECT value FROM meta WHERE key = 'lastCounted'");
+        if (rows === null || meta === null)
+            return;
+        var loaded = [];
+        for (var i = 0; i < rows.length; ++i) {
+            var opponents;
+            try {
+                opponents = JSON.parse(rows[i].opponents);
+            } catch (e) {
+                opponents = [];
+            }
+            loaded.push({ finished: rows[i].finished, players: rows[i].players, outcome: rows[i].outcome,
+                          winner: rows[i].winner || "", opponents: Array.isArray(opponents) ? opponents : [] });
+        }
+        results = loaded;
+        lastCounted = meta.length > 0 ? meta[0].value : "";
+    }
+
+    function opponentsOf(engine, participants) {
+        var levels = [engine.ai1Difficulty, engine.ai2Difficulty, engine.ai3Difficulty];
+        var list = [];
+        for (var seat = 1; seat < participants.length; ++seat)
+            list.push({ name: participants[seat].name, level: levels[seat - 1] });
+        return list;
+    }
+
+    function record(result, fingerprint) {
+        var statements = [["INSERT INTO results(finished, players, outcome, winner, opponents, fingerprint) "
+                           + "VALUES(?, ?, ?, ?, ?, ?)",
+                           [result.finished, result.players, result.outcome, result.winner,
+                            JSON.stringify(result.opponents), fingerprint]]];
+        if (result.outcome !== "abandoned")
+            statements.push(["INSERT OR REPLACE INTO meta(key, value) VALUES('lastCounted', ?)", [fingerprint]]);
+        store.run(statements);
+        results = results.concat([result]);
+    }
+
+    function resultOf(engine, participants, outcome) {
+        var winner = engine.winnerPlayer;
+        return { finished: new Date().toISOString(), players: participants.length, outcome: outcome,
+                 winner: winner >= 0 ? participants[winner].name : "",
+                 opponents: opponentsOf(engine, participants) };
+    }
+
+    // Called whenever the engine's state changes; counts a game that has ended and was not counted yet.
+    function observe(engine) {
+        if (engine.winnerPlayer < 0)
+            return;
+        var participants = engine.participants;
+        var fingerprint = Stats.fingerprint(participants, engine.discardCards);
+        if (fingerprint === lastCounted)
+            return;
+        lastCounted = fingerprint;
+        record(resultOf(engine, participants, engine.winnerPlayer === 0 ? "won" : "lost"), fingerprint);
+    }
+
+    // Called just before a new deal replaces the running game.
+    function abandon(engine) {
+        var participants = engine.participants;
+        var discard = engine.discardCards;
+        if (engine.winnerPlayer >= 0 || Stats.untouched(participants, discard))
+            return;
+        record(resultOf(engine, participants, "abandoned"), Stats.fingerprint(participants, discard));
+    }
+
+    // Forgets every result; the last counted game stays known, so that it is not counted again.
+    function reset() {
+        store.run([["DELETE FROM results"]]);
+        results = [];
+    }
+}

@@ -1,0 +1,64 @@
+.pragma library
+
+// The counting rules of the statistics, on plain lists, apart from the storage.
+//
+// A result is { finished: ISO time, players: 2..4, outcome: "won" | "lost" | "abandoned", winner: name,
+// opponents: [{ name, level }] }, and a list of results is oldest first. Played and won games count; an
+// abandoned game (left unfinished for a new deal) is counted apart and is not a loss, but it ends a winning
+// streak: a streak is the wins in a row, and abandoning a game is not winning it.
+
+// A finished game's identity: the number of players, the discard pile and every hand, in order. A finished
+// game keeps its table until the next deal, and two games practically never end on the same table.
+function fingerprint(participants, discard) {
+    var parts = [String(participants.length)];
+    parts.push(discard.map(function(card) { return card.id; }).join(","));
+    for (var i = 0; i < participants.length; ++i)
+        parts.push(participants[i].hand.map(function(card) { return card.id; }).join(","));
+    return parts.join("|");
+}
+
+// Whether nobody has acted yet: a fresh deal has one card on the pile and five in every hand.
+function untouched(participants, discard) {
+    if (discard.length !== 1)
+        return false;
+    for (var i = 0; i < participants.length; ++i) {
+        if (participants[i].handCount !== 5)
+            return false;
+    }
+    return true;
+}
+
+// Played, won, the win rate in percent (0 without games), the current and the best winning streak.
+function tally(results) {
+    var t = { played: 0, won: 0, rate: 0, streak: 0, best: 0 };
+    for (var i = 0; i < results.length; ++i) {
+        var outcome = results[i].outcome;
+        if (outcome === "won") {
+            t.played += 1;
+            t.won += 1;
+            t.streak += 1;
+            t.best = Math.max(t.best, t.streak);
+        } else {
+            t.played += outcome === "lost" ? 1 : 0;
+            t.streak = 0;
+        }
+    }
+    t.rate = t.played > 0 ? Math.round(100 * t.won / t.played) : 0;
+    return t;
+}
+
+function withPlayers(results, players) {
+    return results.filter(function(r) { return r.players === players; });
+}
+
+// Everything the statistics page shows: the tally of all games and of each player count, the number of
+// abandoned games, and the last ten results, newest first.
+function summarize(results) {
+    var abandoned = results.filter(function(r) { return r.outcome === "abandoned"; }).length;
+    return {
+        overall: tally(results),
+        byPlayers: [tally(withPlayers(results, 2)), tally(withPlayers(results, 3)), tally(withPlayers(results, 4))],
+        abandoned: abandoned,
+        recent: results.slice(Math.max(0, results.length - 10)).reverse()
+    };
+}
