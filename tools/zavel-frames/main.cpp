@@ -1,0 +1,210 @@
+// zavel-frames: plays whole 4-player games on the real interface, with its animations, and times what a player
+// feels: the work of every frame and the interval between frames while cards move, and the interface thread's
+// time for every action with the saves inside it. tools/measure-frames.sh runs it under Xvfb in a temporary
+// home:
+//   zavel-frames [--games N] [--delay MS] [--qml FILE]
+// The renderer is Qt Quick's choice: QT_QUICK_BACKEND=software for the software renderer, OpenGL otherwise.
+// It refuses to run in the account's own home, whose autosave it would overwrite.
+
+#include "actionclock.h"
+#include "clock.h"
+#include "frameclock.h"
+#include "gameengine.h"
+#include "languagesettings.h"
+#include "player.h"
+#include "report.h"
+#include "savecounter.h"
+#include "timedapplication.h"
+
+#include <QDir>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QQmlContext>
+#include <QQmlError>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QStandardPaths>
+#include <QtQml>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct Options
+{
+    int games = 5;
+    int delayMs = 150;
+    QString qml = QStringLiteral(ZAVEL_FRAMES_QML);
+};
+
+int usage(const char *program)
+{
+    std::fprintf(stderr, "usage: %s [--games N] [--delay MS] [--qml FILE]\n", program);
+    return 2;
+}
+
+bool readInt(const char *text, int low, int high, int *out)
+{
+    char *end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || value < low || value > high)
+        return false;
+    *out = static_cast<int>(value);
+    return true;
+}
+
+bool parse(int argc, char **argv, Options *options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const bool hasValue = i + 1 < argc;
+        if (std::strcmp(argv[i], "--games") == 0 && hasValue) {
+            if (!readInt(argv[++i], 1, 100000, &options->games))
+                return false;
+        } else if (std::strcmp(argv[i], "--delay") == 0 && hasValue) {
+            if (!readInt(argv[++i], 0, 10000, &options->delayMs))
+                return false;
+        } else if (std::strcmp(argv[i], "--qml") == 0 && hasValue) {
+            options->qml = QString::fromLocal8Bit(argv[++i]);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool inside(const QString &path, const QString &folder)
+{
+    return QDir::cleanPath(path).startsWith(QDir::cleanPath(folder) + QLatin1Char('/'));
+}
+
+// The game saves after every move: that must land in a home made for the run, never in the account's own.
+bool homeIsTemporary()
+{
+    const QString home = QDir::home().canonicalPath();
+    const passwd *account = getpwuid(getuid());
+    if (home.isEmpty() || (account && QDir(QString::fromLocal8Bit(account->pw_dir)).canonicalPath() == home))
+        return false;
+    const QStandardPaths::StandardLocation kept[]
+        = {QStandardPaths::AppDataLocation, QStandardPaths::GenericConfigLocation};
+    for (const auto location : kept) {
+        const QString path = QDir(QStandardPaths::writableLocation(location)).absolutePath();
+        QDir().mkpath(path);
+        if (!inside(QDir(path).canonicalPath(), home))
+            return false;
+    }
+    return true;
+}
+
+GameEngine *findEngine(QQuickItem *root)
+{
+    if (!root)
+        return nullptr;
+    if (auto *engine = qobject_cast<GameEngine *>(root->property("engine").value<QObject *>()))
+        return engine;
+    return root->findChild<GameEngine *>();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    TimedApplication app(argc, argv);
+    Options options;
+    if (!parse(argc, argv, &options))
+        return usage(argv[0]);
+    QCoreApplication::setOrganizationName(QStringLiteral("org.brenvik"));
+    QCoreApplication::setApplicationName(QStringLiteral("harbour-zavel"));
+    if (!homeIsTemporary()) {
+        std::fprintf(stderr,
+                     "zavel-frames: HOME and the XDG folders must be a temporary home, not the account's "
+                     "own (tools/measure-frames.sh makes one); refusing to run\n");
+        return 1;
+    }
+
+    // As the application registers them: the engine type, and the language settings the interface reads.
+    LanguageSettings languageSettings;
+    qmlRegisterType<GameEngine>("harbour.zavel", 1, 0, "GameEngine");
+
+    auto view = std::make_unique<QQuickView>();
+    view->setResizeMode(QQuickView::SizeRootObjectToView);
+    view->rootContext()->setContextProperty(QStringLiteral("languageSettings"), &languageSettings);
+    std::string glRenderer;
+    QObject::connect(
+        view.get(), &QQuickWindow::sceneGraphInitialized, view.get(),
+        [&glRenderer] {
+            if (QOpenGLContext *context = QOpenGLContext::currentContext())
+                glRenderer = reinterpret_cast<const char *>(context->functions()->glGetString(GL_RENDERER));
+        },
+        Qt::DirectConnection);
+    view->setSource(QUrl::fromLocalFile(options.qml));
+    if (view->status() != QQuickView::Ready) {
+        for (const QQmlError &error : view->errors())
+            std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
+        std::fprintf(stderr, "zavel-frames: the interface %s did not load\n", qPrintable(options.qml));
+        return 1;
+    }
+    GameEngine *engine = findEngine(view->rootObject());
+    if (!engine) {
+        std::fprintf(stderr, "zavel-frames: the interface has no GameEngine\n");
+        return 1;
+    }
+
+    QDir().mkpath(QFileInfo(engine->saveFilePath()).absolutePath());
+    SaveCounter saves(engine->saveFilePath());
+    if (!saves.isValid())
+        std::fprintf(stderr, "zavel-frames: cannot watch the autosave folder; saves are not counted\n");
+
+    // Something moves while the engine runs an animation phase or the interface has cards in the air.
+    const QObject *flights = view->rootObject()->findChild<QObject *>(QStringLiteral("flights"));
+    FrameClock frames(view.get(), [engine, flights] {
+        return engine->visualPhase() != GameEngine::Idle || (flights && flights->property("flying").toInt() > 0);
+    });
+    ActionClock actions(engine, view.get(), &frames, &saves);
+    app.addObserver(&frames);
+    app.addObserver(&actions);
+
+    Player player(engine, &actions, options.games, options.delayMs);
+    qint64 startNs = 0;
+    QObject::connect(
+        view.get(), &QQuickWindow::frameSwapped, &player,
+        [&] {
+            player.start([&] {
+                frames.setRecording(true);
+                actions.setRecording(true);
+                startNs = nowNs();
+            });
+        },
+        Qt::QueuedConnection);
+
+    view->resize(540, 960);
+    view->show();
+    const int status = app.exec();
+    const double seconds = nsToMs(nowNs() - startNs) / 1000;
+
+    const FrameClock::Results frameResults = frames.results();
+    app.clearObservers();
+    view.reset();
+    if (status != 0 || !player.failure().isEmpty()) {
+        std::fprintf(stderr, "zavel-frames: %s\n", qPrintable(player.failure()));
+        return 1;
+    }
+
+    RunFacts run;
+    const bool software = qgetenv("QT_QUICK_BACKEND") == "software";
+    run.renderer = software ? "Qt Quick software renderer" : "OpenGL (" + glRenderer + ")";
+    run.renderer += frameResults.renderThread ? ", rendered on a render thread of its own"
+                                              : ", rendered on the interface thread";
+    run.games = player.gamesPlayed();
+    run.delayMs = options.delayMs;
+    run.ownMoves = player.moves();
+    run.seconds = seconds;
+    printReport(run, frameResults, actions.results(), player.saveTimes());
+    return 0;
+}
