@@ -140,6 +140,12 @@ Rectangle {
     }
 
     Binding {
+        target: Theme
+        property: "textScale"
+        value: Theme.textScales[preferences.textSize]
+    }
+
+    Binding {
         target: Labels
         property: "language"
         value: root.startupLanguage

@@ -5,6 +5,9 @@ import QtQuick 2.6
 // phone (or 960x540 in landscape), and every length in the interface is a multiple of it.
 QtObject {
     property real u: 1
+    // The player's text size: every font is this much larger than the design's.
+    property real textScale: 1
+    readonly property var textScales: [1, 1.2, 1.4]
 
     readonly property color felt: "#1f6b3d"
     readonly property color feltDark: "#134a29"
@@ -29,10 +32,10 @@ QtObject {
     readonly property color backColor: "#8e1c22"
     readonly property color backDark: "#5c0f14"
 
-    readonly property real fontSmall: 15 * u
-    readonly property real fontNormal: 19 * u
-    readonly property real fontLarge: 24 * u
-    readonly property real fontHuge: 32 * u
+    readonly property real fontSmall: 15 * u * textScale
+    readonly property real fontNormal: 19 * u * textScale
+    readonly property real fontLarge: 24 * u * textScale
+    readonly property real fontHuge: 32 * u * textScale
 
     // Card proportions: a Hungarian card is tall and narrow.
     readonly property real cardRatio: 1.55

@@ -216,6 +216,20 @@ Rectangle {
                 font.bold: true
             }
 
+            Text {
+                text: qsTr("Text size")
+                color: Theme.text
+                font.pixelSize: Theme.fontNormal
+            }
+
+            SegmentedChoice {
+                objectNamePrefix: "textSize_"
+                width: parent.width
+                options: [qsTr("Normal"), qsTr("Large"), qsTr("Largest")]
+                currentIndex: page.preferences ? page.preferences.textSize : 0
+                onActivated: page.preferences.textSize = index
+            }
+
             Switch {
                 objectName: "sortSwitch"
                 width: parent.width

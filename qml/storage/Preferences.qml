@@ -18,6 +18,8 @@ QtObject {
     property int aiPlayDelay: 650
     property bool animationsEnabled: true
     property bool sortHand: false
+    // 0 normal, 1 large, 2 largest: an index into Theme.textScales.
+    property int textSize: 0
 
     readonly property int maximumNameLength: 24
 
@@ -34,7 +36,8 @@ QtObject {
         },
         aiPlayDelay: function(v) { return v === Math.floor(v) && v >= 0 && v <= 10000; },
         animationsEnabled: isBool,
-        sortHand: isBool
+        sortHand: isBool,
+        textSize: function(v) { return v === 0 || v === 1 || v === 2; }
     })
 
     // Nothing is written before the stored values have been read: until then every change is a default.
@@ -124,4 +127,5 @@ QtObject {
     onAiPlayDelayChanged: changed()
     onAnimationsEnabledChanged: changed()
     onSortHandChanged: changed()
+    onTextSizeChanged: changed()
 }
