@@ -60,7 +60,13 @@ run=("$binary" --games "$games" "${driver_options[@]}")
 if [ -z "${DISPLAY:-}" ]; then
     run=(xvfb-run -a -s "-screen 0 540x960x24" "${run[@]}")
 fi
-echo "home on $home_on ($home), renderer $renderer" >&2
+# Other programs on the machine move every figure: the load average before and after says how busy it was.
+echo "home on $home_on ($home), renderer $renderer, load average before: $(cut -d' ' -f1-3 /proc/loadavg)" >&2
+# The report comes last, after everything else said on either stream, so that its last line ends the output.
+status=0
 env -u QT_QUICK_BACKEND ${backend:+QT_QUICK_BACKEND=$backend} \
     HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
-    XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/runtime" "${run[@]}"
+    XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/runtime" "${run[@]}" >"$home/report" || status=$?
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)" >&2
+cat "$home/report"
+exit $status

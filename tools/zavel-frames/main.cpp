@@ -2,8 +2,10 @@
 // feels: the work of every frame and the interval between frames while cards move, and the interface thread's
 // time for every action with the saves inside it. tools/measure-frames.sh runs it under Xvfb in a temporary
 // home:
-//   zavel-frames [--games N] [--delay MS] [--qml FILE]
+//   zavel-frames [--games N] [--delay MS] [--qml FILE] [-qmljsdebugger=...]
 // The renderer is Qt Quick's choice: QT_QUICK_BACKEND=software for the software renderer, OpenGL otherwise.
+// With Qt's -qmljsdebugger option the QML debugging services are on, so that qmlprofiler can record a run:
+//   qmlprofiler -o trace.qtd zavel-frames --games 1
 // It refuses to run in the account's own home, whose autosave it would overwrite.
 
 #include "actionclock.h"
@@ -24,7 +26,9 @@
 #include <QQuickItem>
 #include <QQuickView>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QtQml>
+#include <qqmldebug.h>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -46,7 +50,7 @@ struct Options
 
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--games N] [--delay MS] [--qml FILE]\n", program);
+    std::fprintf(stderr, "usage: %s [--games N] [--delay MS] [--qml FILE] [-qmljsdebugger=...]\n", program);
     return 2;
 }
 
@@ -111,10 +115,21 @@ GameEngine *findEngine(QQuickItem *root)
     return root->findChild<GameEngine *>();
 }
 
+// Qt takes its -qmljsdebugger option out of the arguments when the application object is made.
+bool qmlDebuggingAsked(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "-qmljsdebugger=", 15) == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    const bool qmlDebugging = qmlDebuggingAsked(argc, argv);
     TimedApplication app(argc, argv);
     Options options;
     if (!parse(argc, argv, &options))
@@ -126,6 +141,12 @@ int main(int argc, char **argv)
                      "zavel-frames: HOME and the XDG folders must be a temporary home, not the account's "
                      "own (tools/measure-frames.sh makes one); refusing to run\n");
         return 1;
+    }
+
+    // Before any QML engine exists; the profiler's timings are for finding where the time goes, not the figures.
+    if (qmlDebugging) {
+        const QQmlDebuggingEnabler enabler(false);
+        Q_UNUSED(enabler)
     }
 
     // As the application registers them: the engine type, and the language settings the interface reads.
@@ -191,6 +212,11 @@ int main(int argc, char **argv)
     const FrameClock::Results frameResults = frames.results();
     app.clearObservers();
     view.reset();
+    if (qmlDebugging) {
+        // The profiler's data leaves once the QML engine is gone, from the event loop: give it time to go.
+        QTimer::singleShot(2000, &app, &QCoreApplication::quit);
+        app.exec();
+    }
     if (status != 0 || !player.failure().isEmpty()) {
         std::fprintf(stderr, "zavel-frames: %s\n", qPrintable(player.failure()));
         return 1;
