@@ -16,16 +16,13 @@ Item {
         readonly property var engine: app ? app.engine : null
 
         // Nine of Hearts on the pile: the King of Leaves does not fit, the rest of the hand does.
-        readonly property var simpleGame: ({
-            hands: [["1_13", "0_9", "2_12", "3_11", "0_8"], ["0_7", "1_7", "2_10", "3_8", "2_13"]],
-            discard: ["3_10", "3_9"]
-        })
+        readonly property string simpleGame: "H KL 9B UA LH 8B H 7B 7L TA 8H KA D TH 9H"
 
         function launch(spec, timeScale) {
             if (app)
                 app.destroy();
             wait(0);
-            verify(testSupport.writeGame(spec || {}), "the crafted game is valid");
+            verify(testSupport.writeGame(spec || ""), "the crafted game is valid");
             app = Qt.createComponent(mainQml).createObject(window, { width: window.width, height: window.height,
                                                                      animationTimeScale: timeScale || 0.2 });
             verify(app, "the main QML file loads");
@@ -86,7 +83,7 @@ Item {
         // Each turn answers a chooser, declares when the button offers it, plays the first card marked
         // playable, or else takes the penalty or draws.
         function test_freshGameSeveralTurns() {
-            launch(null);
+            launch("");
             compare(handIds().length, 5);
             for (var turn = 0; turn < 8; ++turn) {
                 waitForPlayer();
@@ -148,7 +145,7 @@ Item {
         // The four penalty cards of a forgotten declaration are in the engine's hand at once, but show only
         // when the draw that follows the flight brings them.
         function test_forgottenDeclaration() {
-            launch({ hands: [["3_9", "3_13"], ["0_8", "1_8", "0_9", "1_9", "2_10"]], discard: ["3_10"] });
+            launch("H 9H KH H 8B 8L 9B 9L TA D TH");
             tapCard("3_9");
             compare(engine.lastEvent, "You forgot Zavél — four penalty cards");
             compare(shownCards(), 1);
@@ -160,7 +157,7 @@ Item {
         // Declared before going down to one card, the player wins with the Upper; a finished game is dealt
         // anew without a question.
         function test_declareAndWin() {
-            launch({ hands: [["3_9", "2_12"], ["0_8", "1_8", "0_9", "1_9", "2_10"]], discard: ["3_10"] });
+            launch("H 9H UA H 8B 8L 9B 9L TA D TH");
             click("zavelButton");
             tapCard("3_9");
             waitForPlayer();
@@ -194,9 +191,7 @@ Item {
         // Four players, Hearts requested over an Upper: the cards the engine allows are marked. The screenshot
         // is for people to look at.
         function test_mainScreen() {
-            launch({ hands: [["3_7", "0_12", "3_13", "1_11", "2_8", "3_14"], ["0_7", "0_8", "1_12", "1_13", "2_10"],
-                             ["1_14"], ["0_9", "2_11", "0_10"]],
-                     discard: ["1_10", "1_9", "2_9", "2_12"], requestedSuit: 3 });
+            launch("H 7H UB KH LL 8A AH H 7B 8B UL KL TA H AL H 9B LA TB D TL 9L 9A UA suit=3");
             compare(item("requestText").text, "Requested suit: Hearts");
             var playable = ["3_7", "0_12", "3_13", "3_14"];
             handIds().forEach(function(id) {
