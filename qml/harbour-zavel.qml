@@ -5,12 +5,13 @@ import "components"
 import "pages"
 import "storage"
 
-// The whole interface: one engine, the table, the pages (settings, statistics), the menu and the quick pace
-// panel, and the question before a running game is thrown away. The player's preferences are applied to the
-// engine before it restores or deals a game, and kept whenever they change; finished games are counted. The
-// window may be any size: portrait and landscape have layouts of their own, and everything scales with the
-// window from a 540x960 design size. On the phone the window itself never turns, so the interface turns with
-// the device and takes the layout that fits.
+// The whole interface: one engine, the table, the pages (settings, statistics, the rules, the move log), the
+// menu and the quick pace panel, and the question before a running game is thrown away. The player's
+// preferences are applied to the engine before it restores or deals a game, and kept whenever they change;
+// finished games are counted; every move goes into the move log. The window may be any size: portrait and
+// landscape have layouts of their own, and everything scales with the window from a 540x960 design size. On
+// the phone the window itself never turns, so the interface turns with the device and takes the layout that
+// fits; on a desktop it is never turned.
 Rectangle {
     id: root
 
@@ -23,16 +24,23 @@ Rectangle {
     property alias table: table
     property alias preferences: preferences
     property alias statistics: statistics
+    property alias moveLog: moveLog
     // A view option of this interface only; the engine never sees it.
     property alias sortHand: preferences.sortHand
-    // The page over the table: "", "settings" or "statistics".
+    // The page over the table: "" or a name of pageFiles.
     property string openPage: ""
     property bool paceOpen: false
     property bool menuOpen: false
     property real animationTimeScale: 1
+    // Set by the first key the player uses: from then on the choosers show their keys.
+    property bool keyboardUsed: false
 
-    // How far the device is turned from the screen's natural orientation, 0, 90, 180 or 270; 0 on a desktop.
-    property int turn: Screen.angleBetween(Screen.orientation, Screen.primaryOrientation)
+    // Desktop platforms report a landscape orientation for a screen that is not turned at all, so only the
+    // phone (whose Qt does not name its platform plugin, or names it wayland) follows the device.
+    readonly property bool followsDevice: ["xcb", "offscreen", "minimal", "windows", "cocoa", "vnc"]
+                                          .indexOf(Qt.platform.pluginName) < 0
+    // How far the device is turned from the screen's natural orientation, 0, 90, 180 or 270.
+    property int turn: followsDevice ? Screen.angleBetween(Screen.orientation, Screen.primaryOrientation) : 0
     readonly property bool sideways: turn === 90 || turn === 270
     readonly property real contentWidth: sideways ? height : width
     readonly property real contentHeight: sideways ? width : height
@@ -45,7 +53,8 @@ Rectangle {
         var chosen = languageChoice.language;
         return languageChoice.restartRequired ? (chosen === "hu" ? "en" : "hu") : chosen;
     }
-    readonly property var pageFiles: ({ settings: "SettingsPage.qml", statistics: "StatisticsPage.qml" })
+    readonly property var pageFiles: ({ settings: "SettingsPage.qml", statistics: "StatisticsPage.qml",
+                                        rules: "RulesPage.qml", log: "LogPage.qml" })
 
     function requestNewGame() {
         closePanels();
@@ -76,10 +85,24 @@ Rectangle {
         root.forceActiveFocus();
     }
 
+    // The suit or rank whose key the player pressed in an open chooser, or -1.
+    function chosenByKey(text, first, last, keyOf) {
+        var typed = text.toUpperCase();
+        for (var value = first; value <= last; ++value) {
+            if (typed.length > 0 && typed === keyOf(value))
+                return value;
+        }
+        return -1;
+    }
+
+    // Every key goes through the engine's own questions (playerInputEnabled, canDraw, canAcceptPenalty,
+    // canDeclareZavel, needsSuitChoice, needsRankChoice), as taps do: nothing acts while the game is
+    // paused or cards are in the air.
     function handleKey(event) {
         var key = event.key;
         var digit = key >= Qt.Key_0 && key <= Qt.Key_9 ? key - Qt.Key_0 : -1;
         event.accepted = true;
+        keyboardUsed = true;
         if (confirmNewGame.opened) {
             if (key === Qt.Key_Escape) {
                 confirmNewGame.close();
@@ -99,10 +122,12 @@ Rectangle {
             event.accepted = false;
             return;
         }
-        if (gameEngine.needsSuitChoice && digit >= 1 && digit <= 4) {
-            gameEngine.chooseSuit(digit - 1);
-        } else if (gameEngine.needsRankChoice && digit >= 1 && digit <= 8) {
-            gameEngine.chooseRank(digit + 6);
+        var suit = gameEngine.needsSuitChoice ? chosenByKey(event.text, 0, 3, Labels.suitKey) : -1;
+        var rank = gameEngine.needsRankChoice ? chosenByKey(event.text, 7, 14, Labels.rankKey) : -1;
+        if (suit >= 0) {
+            gameEngine.chooseSuit(suit);
+        } else if (rank >= 0) {
+            gameEngine.chooseRank(rank);
         } else if (digit >= 0) {
             table.playPosition(digit === 0 ? 9 : digit - 1);
         } else if (key === Qt.Key_Left) {
@@ -112,17 +137,24 @@ Rectangle {
         } else if (key === Qt.Key_Return || key === Qt.Key_Enter || key === Qt.Key_Space) {
             table.playSelected();
         } else if (key === Qt.Key_D) {
-            gameEngine.drawCard();
+            if (gameEngine.canDraw)
+                gameEngine.drawCard();
         } else if (key === Qt.Key_A) {
-            gameEngine.acceptPenalty();
+            if (gameEngine.canAcceptPenalty)
+                gameEngine.acceptPenalty();
         } else if (key === Qt.Key_Z) {
-            gameEngine.declareZavel();
+            if (gameEngine.canDeclareZavel)
+                gameEngine.declareZavel();
         } else if (key === Qt.Key_N) {
             requestNewGame();
         } else if (key === Qt.Key_P) {
             gameEngine.paused = !gameEngine.paused;
         } else if (key === Qt.Key_S) {
             sortHand = !sortHand;
+        } else if (key === Qt.Key_L) {
+            showPage("log");
+        } else if (key === Qt.Key_H || key === Qt.Key_F1) {
+            showPage("rules");
         } else {
             event.accepted = false;
         }
@@ -165,24 +197,42 @@ Rectangle {
         store: store
     }
 
+    MoveLog {
+        id: moveLog
+        engine: gameEngine
+    }
+
     GameEngine {
         id: gameEngine
-        onCardAnimationRequested: table.animateCard(cardId, playedBy, oldHandIndex, followupDrawnCards)
-        onDrawAnimationRequested: table.animateDraw(drawnCards)
-        onDealAnimationRequested: table.animateDeal(dealtCards)
+        onCardAnimationRequested: {
+            moveLog.cardPlayed(cardId, playedBy, followupDrawnCards);
+            table.animator.animateCard(cardId, playedBy, oldHandIndex, followupDrawnCards);
+        }
+        onDrawAnimationRequested: {
+            moveLog.cardsDrawn(drawnCards);
+            table.animator.queueMovement("draw", drawnCards);
+        }
+        onDealAnimationRequested: {
+            moveLog.dealt();
+            table.animator.queueMovement("deal", dealtCards);
+        }
+        onLastEventChanged: moveLog.eventText(lastEvent)
         // A phase that ended without this interface (the engine's watchdog) leaves nothing in the air.
-        onVisualPhaseChanged: if (visualPhase === GameEngine.Idle) table.abortAnimations()
+        onVisualPhaseChanged: if (visualPhase === GameEngine.Idle) table.animator.abort()
         // Switched off, the engine completes the running phase itself; the cards in the air just stop.
         onAnimationsEnabledChanged: {
             if (!animationsEnabled)
-                table.abortAnimations();
+                table.animator.abort();
             preferences.takeFrom(gameEngine);
         }
         onPlayerCountChanged: preferences.takeFrom(gameEngine)
         onNamesChanged: preferences.takeFrom(gameEngine)
         onDifficultiesChanged: preferences.takeFrom(gameEngine)
         onAiPlayDelayChanged: preferences.takeFrom(gameEngine)
-        onStateChanged: statistics.observe(gameEngine)
+        onStateChanged: {
+            moveLog.stateChanged();
+            statistics.observe(gameEngine);
+        }
     }
 
     Item {
@@ -199,8 +249,11 @@ Rectangle {
             engine: gameEngine
             sortHand: root.sortHand
             timeScale: root.animationTimeScale
+            moveLines: moveLog.lines
+            showKeys: root.keyboardUsed
             visible: root.openPage === ""
             onNewGameRequested: root.requestNewGame()
+            onLogRequested: root.showPage("log")
             onMenuRequested: {
                 root.paceOpen = false;
                 root.menuOpen = !root.menuOpen;
@@ -225,7 +278,8 @@ Rectangle {
             anchors.rightMargin: 8 * Theme.u
             y: table.topBarHeight
             width: Math.min(parent.width - 16 * Theme.u, 360 * Theme.u)
-            entries: [{ name: "settings", text: qsTr("Settings") }, { name: "statistics", text: qsTr("Statistics") }]
+            entries: [{ name: "rules", text: qsTr("How to play") }, { name: "log", text: qsTr("Move log") },
+                      { name: "statistics", text: qsTr("Statistics") }, { name: "settings", text: qsTr("Settings") }]
             onChosen: root.showPage(name)
         }
 
@@ -257,14 +311,17 @@ Rectangle {
                     item.statistics = statistics;
                 if (item.hasOwnProperty("language"))
                     item.language = root.languageChoice;
+                if (item.hasOwnProperty("moveLog"))
+                    item.moveLog = moveLog;
                 // Connected here rather than with Connections, whose handler syntax differs between the Qt of
                 // the phone and later ones.
                 item.closeClicked.connect(root.closePage);
                 if (item.newGameRequested)
                     item.newGameRequested.connect(root.requestNewGame);
+                if (item.rulesRequested)
+                    item.rulesRequested.connect(function() { root.showPage("rules"); });
             }
         }
-
 
         ConfirmDialog {
             id: confirmNewGame

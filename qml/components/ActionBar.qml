@@ -1,7 +1,7 @@
 import QtQuick 2.6
 import "."
 
-// The player's actions besides playing a card: draw, accept the pending penalty, declare Zavél. The engine
+// The player's actions besides playing a card: draw, take the pending penalty, declare Zavél. The engine
 // says which of them is open; the bar only shows that and forwards the taps.
 Grid {
     id: bar
@@ -19,8 +19,10 @@ Grid {
     columns: vertical ? 1 : 3
     spacing: 8 * Theme.u
 
+    // In a column each button is as tall as its text needs; in a row they share the bar's height.
+    readonly property real preferredButtonHeight: Math.max(56 * Theme.u, Theme.fontNormal * 1.4 + 20 * Theme.u)
     readonly property real buttonWidth: vertical ? width : (width - 2 * spacing) / 3
-    readonly property real buttonHeight: vertical ? Math.min(64 * Theme.u, (height - 2 * spacing) / 3) : height
+    readonly property real buttonHeight: vertical ? preferredButtonHeight : height
 
     Button {
         objectName: "drawButton"
@@ -36,10 +38,10 @@ Grid {
         objectName: "acceptButton"
         width: bar.buttonWidth
         height: bar.buttonHeight
-        text: bar.penaltyText.length > 0 ? bar.penaltyText : qsTr("Accept")
+        // The pending penalty names itself ("Draw 2 cards", "Skip turn").
+        text: bar.penaltyText.length > 0 ? bar.penaltyText : qsTr("Take penalty")
         enabled: bar.canAccept
         highlighted: bar.canAccept
-        fontSize: Theme.fontNormal * (text.length > 14 ? 0.82 : 1)
         onClicked: bar.acceptClicked()
     }
 

@@ -1,7 +1,8 @@
 import QtQuick 2.6
 import "."
 
-// A push button. It never changes state by itself: the owner reacts to clicked().
+// A push button. It never changes state by itself: the owner reacts to clicked(). A text too long for the
+// button wraps and then shrinks, so that it is always read whole.
 Item {
     id: button
 
@@ -12,8 +13,12 @@ Item {
     signal clicked()
 
     implicitWidth: Math.max(label.implicitWidth + 28 * Theme.u, 72 * Theme.u)
-    implicitHeight: 52 * Theme.u
+    implicitHeight: Math.max(52 * Theme.u, fontSize * 1.4 + 20 * Theme.u)
     opacity: enabled ? 1 : 0.4
+
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Accessible.onPressAction: if (enabled) button.clicked()
 
     Rectangle {
         readonly property color base: button.highlighted ? Theme.accent : button.color
@@ -28,11 +33,15 @@ Item {
     Text {
         id: label
         anchors.centerIn: parent
-        width: Math.min(implicitWidth, parent.width - 10 * Theme.u)
+        width: parent.width - 10 * Theme.u
+        height: parent.height - 6 * Theme.u
         horizontalAlignment: Text.AlignHCenter
-        elide: Text.ElideRight
+        verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.Wrap
+        fontSizeMode: Text.Fit
+        minimumPixelSize: Math.max(6, button.fontSize * 0.55)
         text: button.text
-        color: button.highlighted ? "#2a2100" : Theme.text
+        color: button.highlighted ? Theme.badgeText : Theme.text
         font.pixelSize: button.fontSize
         font.bold: true
     }

@@ -17,13 +17,15 @@ Item {
 
     width: 80 * Theme.u
     height: width * Theme.cardRatio
+    Accessible.role: Accessible.Graphic
+    Accessible.name: Labels.cardName(suit, rank)
 
     Rectangle {
         id: glow
         anchors.fill: face
         anchors.margins: -Math.max(2, card.width * 0.05)
         radius: face.radius + Math.max(2, card.width * 0.05)
-        color: card.selected ? "#ffffff" : Theme.playable
+        color: card.selected ? Theme.highlight : Theme.playable
         visible: card.playable || card.selected
         opacity: card.selected ? 0.95 : 0.85
     }
@@ -41,7 +43,7 @@ Item {
             anchors.margins: card.width * 0.045
             radius: face.radius * 0.6
             color: "transparent"
-            border.color: "#d8ccb0"
+            border.color: Theme.cardFrame
             border.width: Math.max(1, card.width * 0.01)
         }
 
@@ -56,29 +58,55 @@ Item {
             onHeightChanged: requestPaint()
         }
 
-        Text {
+        // The rank index in two corners. The Ace's letter sits on its suit's colour, so that it cannot be
+        // taken for a figure's letter (in Hungarian the Lower is A and the Ace Á) when only the corner shows.
+        Rectangle {
             id: topIndex
-            x: card.width * 0.115 - width / 2
-            y: card.height * 0.025
-            text: Labels.rankIndex(card.rank)
-            color: Art.colors(card.suit).dark
-            font.pixelSize: Math.max(6, card.width * (card.rank === 10 ? 0.2 : 0.24))
-            font.bold: true
+            x: card.width * 0.015
+            y: card.height * 0.02
+            width: card.width * 0.2
+            height: indexText.implicitHeight
+            radius: width * 0.2
+            color: card.rank === 14 ? Art.colors(card.suit).dark : "transparent"
+
+            Text {
+                id: indexText
+                anchors.fill: parent
+                horizontalAlignment: Text.AlignHCenter
+                text: Labels.rankIndex(card.rank)
+                color: card.rank === 14 ? Theme.cardFace : Art.colors(card.suit).dark
+                font.pixelSize: Math.max(6, card.width * 0.22)
+                font.bold: true
+                // "10" shrinks to stay inside the card's edge.
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 4
+            }
         }
 
-        Text {
-            x: card.width * 0.885 - width / 2
-            y: card.height * 0.975 - height
+        Rectangle {
+            x: card.width * 0.985 - width
+            y: card.height * 0.98 - height
+            width: topIndex.width
+            height: topIndex.height
+            radius: topIndex.radius
             rotation: 180
-            text: topIndex.text
             color: topIndex.color
-            font: topIndex.font
+
+            Text {
+                anchors.fill: parent
+                horizontalAlignment: Text.AlignHCenter
+                text: indexText.text
+                color: indexText.color
+                font: indexText.font
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 4
+            }
         }
 
         Rectangle {
             anchors.fill: parent
             radius: face.radius
-            color: "#000000"
+            color: Theme.cardShade
             opacity: card.shaded ? 0.28 : 0
         }
     }

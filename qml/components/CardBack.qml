@@ -8,7 +8,7 @@ Rectangle {
     height: width * Theme.cardRatio
     radius: width * 0.08
     color: Theme.backColor
-    border.color: "#2a0508"
+    border.color: Theme.backEdge
     border.width: Math.max(1, width * 0.015)
 
     Rectangle {
@@ -16,7 +16,7 @@ Rectangle {
         anchors.margins: back.width * 0.09
         radius: back.radius * 0.6
         color: Theme.backDark
-        border.color: "#e0b44c"
+        border.color: Theme.backGold
         border.width: Math.max(1, back.width * 0.03)
 
         Rectangle {
@@ -25,14 +25,14 @@ Rectangle {
             height: width
             rotation: 45
             color: "transparent"
-            border.color: "#e0b44c"
+            border.color: Theme.backGold
             border.width: Math.max(1, back.width * 0.03)
 
             Rectangle {
                 anchors.centerIn: parent
                 width: parent.width * 0.45
                 height: width
-                color: "#c8423f"
+                color: Theme.backCentre
             }
         }
     }

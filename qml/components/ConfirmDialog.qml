@@ -25,7 +25,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "#a0000000"
+        color: Theme.scrim
     }
 
     MouseArea {
@@ -42,7 +42,7 @@ Item {
         width: Math.min(parent.width - 40 * Theme.u, 460 * Theme.u)
         height: content.height + 36 * Theme.u
         radius: 16 * Theme.u
-        color: "#f2143522"
+        color: Theme.panelOpaque
         border.color: Theme.accent
         border.width: 2 * Theme.u
 

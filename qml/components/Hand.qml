@@ -153,6 +153,9 @@ Item {
             shaded: hand.inputEnabled && !canPlay
             selected: index === hand.selectedPosition
             opacity: hand.hiddenIds[model.cardId] !== undefined ? 0 : 1
+            Accessible.role: Accessible.Button
+            Accessible.name: Labels.cardName(model.suit, model.rank) + (playable ? ", " + qsTr("playable") : "")
+            Accessible.onPressAction: hand.cardTapped(cardItem.engineIndex)
 
             Behavior on x {
                 enabled: hand.sliding

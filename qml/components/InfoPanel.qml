@@ -1,21 +1,40 @@
 import QtQuick 2.6
 import "."
 
-// The texts of the game that are always on screen: whose turn it is and what is asked of them, the last thing
-// that happened, and the request that stands.
+// The texts of the game that are always on screen: whose turn it is and what is asked of them, the last
+// moves of the game (or why a card cannot be played, right after such a tap), and the request that stands.
+// Its height depends only on the text size, so that the table does not jump as the texts change. A tap
+// opens the whole move log.
 Rectangle {
     id: panel
 
     property string status
-    property string lastEvent
+    // Why the card the player tapped cannot be played; shown instead of the last moves until the next change.
+    property string explanation
+    // The move log's lines, { text, seat }, oldest first; the last few are shown.
+    property var lines: []
+    property int lineCount: 2
     property string requestText
     property int requestedSuit: -1
     property int requestedRank: -1
+    signal clicked()
 
+    readonly property real lineHeight: Math.ceil(Theme.fontNormal * 1.35)
+    readonly property var recent: lines.slice(Math.max(0, lines.length - lineCount))
+
+    implicitHeight: statusText.height + lineCount * lineHeight + requestRow.height + 3 * 4 * Theme.u + 20 * Theme.u
     radius: 12 * Theme.u
     color: Theme.panel
     border.color: Theme.panelBorder
     border.width: Math.max(1, 2 * Theme.u)
+    Accessible.role: Accessible.Button
+    Accessible.name: status + ". " + (explanation.length > 0 ? explanation : qsTr("Move log"))
+    Accessible.onPressAction: panel.clicked()
+
+    MouseArea {
+        anchors.fill: parent
+        onClicked: panel.clicked()
+    }
 
     Column {
         anchors.fill: parent
@@ -23,58 +42,98 @@ Rectangle {
         spacing: 4 * Theme.u
 
         Text {
+            id: statusText
             objectName: "statusText"
             width: parent.width
+            height: Math.ceil(Theme.fontLarge * 1.3)
+            verticalAlignment: Text.AlignVCenter
             text: panel.status
             color: Theme.accent
             font.pixelSize: Theme.fontLarge
             font.bold: true
             // A long name or a long translation shrinks the line rather than losing its end.
             fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: Theme.fontSmall
+            minimumPixelSize: Theme.fontSmall * 0.8
             elide: Text.ElideRight
         }
 
-        Text {
-            objectName: "lastEventText"
+        Item {
             width: parent.width
-            text: panel.lastEvent.length > 0 ? panel.lastEvent : " "
-            color: Theme.text
-            font.pixelSize: Theme.fontNormal
-            wrapMode: Text.Wrap
-            maximumLineCount: 2
-            elide: Text.ElideRight
+            height: panel.lineCount * panel.lineHeight
+
+            Text {
+                objectName: "lastEventText"
+                anchors.fill: parent
+                visible: panel.explanation.length > 0
+                text: panel.explanation
+                color: Theme.warningText
+                font.pixelSize: Theme.fontNormal
+                font.bold: true
+                wrapMode: Text.Wrap
+                fontSizeMode: Text.Fit
+                minimumPixelSize: Theme.fontSmall * 0.8
+            }
+
+            Column {
+                objectName: "recentMoves"
+                anchors.fill: parent
+                visible: panel.explanation.length === 0
+
+                Repeater {
+                    model: panel.recent
+
+                    Text {
+                        // A preview: the whole line is in the move log, one tap away.
+                        property bool mayElide: true
+                        objectName: "recentMove_" + index
+                        width: parent.width
+                        height: panel.lineHeight
+                        verticalAlignment: Text.AlignVCenter
+                        text: modelData.text
+                        color: modelData.seat === 0 ? Theme.accent : Theme.text
+                        opacity: index === panel.recent.length - 1 ? 1 : 0.85
+                        font.pixelSize: Theme.fontNormal
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: Theme.fontSmall * 0.8
+                        elide: Text.ElideRight
+                    }
+                }
+            }
         }
 
         Row {
+            id: requestRow
+            height: Math.max(28 * Theme.u, requestLabel.implicitHeight)
             spacing: 8 * Theme.u
-            height: 28 * Theme.u
-            visible: panel.requestText.length > 0
 
             SuitSymbol {
+                anchors.verticalCenter: parent.verticalCenter
                 width: 26 * Theme.u
                 height: width
                 suit: panel.requestedSuit
-                visible: panel.requestedSuit >= 0
+                visible: panel.requestText.length > 0 && panel.requestedSuit >= 0
             }
 
             Rectangle {
-                width: 22 * Theme.u
-                height: 28 * Theme.u
+                anchors.verticalCenter: parent.verticalCenter
+                width: Math.max(22 * Theme.u, rankIndex.implicitWidth + 6 * Theme.u)
+                height: Math.max(28 * Theme.u, rankIndex.implicitHeight)
                 radius: 3 * Theme.u
                 color: Theme.cardFace
-                visible: panel.requestedRank >= 0
+                visible: panel.requestText.length > 0 && panel.requestedRank >= 0
 
                 Text {
+                    id: rankIndex
                     anchors.centerIn: parent
                     text: Labels.rankIndex(panel.requestedRank)
-                    color: "#2b2118"
+                    color: Theme.cardInk
                     font.pixelSize: Theme.fontSmall
                     font.bold: true
                 }
             }
 
             Text {
+                id: requestLabel
                 objectName: "requestText"
                 anchors.verticalCenter: parent.verticalCenter
                 text: panel.requestText

@@ -32,6 +32,49 @@ QtObject {
         }
     }
 
+    // The engine's own names of suits and ranks, which its catalogue translates.
+    readonly property var suitSources: ["Bells", "Leaves", "Acorns", "Hearts"]
+    readonly property var rankSources: ["Seven", "Eight", "Nine", "Ten", "Lower", "Upper", "King", "Ace"]
+
+    function suitName(suit) {
+        return suit >= 0 && suit <= 3 ? qsTranslate("GameEngine", suitSources[suit]) : "";
+    }
+
+    function rankName(rank) {
+        return rank >= 7 && rank <= 14 ? qsTranslate("GameEngine", rankSources[rank - 7]) : "";
+    }
+
+    // A card named in a sentence: "Ace of Hearts".
+    function cardName(suit, rank) {
+        //: A card: %1 its rank, %2 its suit ("Ace of Hearts"); the names are those of the suits and ranks
+        return qsTr("%1 of %2").arg(rankName(rank)).arg(suitName(suit));
+    }
+
+    // A name on its own, as a label: with a capital, also where sentences write it in lower case.
+    function capitalized(text) {
+        return text.length > 0 ? text.charAt(0).toUpperCase() + text.slice(1) : text;
+    }
+
+    // The key that picks a rank in the rank chooser: the digit of Seven, Eight and Nine, 0 for the Ten, and
+    // the corner letter of the others.
+    function rankKey(rank) {
+        return rank === 10 ? "0" : rank < 10 ? String(rank) : rankIndex(rank);
+    }
+
+    // The key that picks a suit in the suit chooser: the first letter of its name.
+    function suitKey(suit) {
+        switch (suit) {
+        //: Key that picks Bells in the suit chooser: one letter, the first of the suit's name
+        case 0: return qsTr("B");
+        //: Key that picks Leaves in the suit chooser: one letter, the first of the suit's name
+        case 1: return qsTr("L", "suit key");
+        //: Key that picks Acorns in the suit chooser: one letter, the first of the suit's name
+        case 2: return qsTr("A", "suit key");
+        //: Key that picks Hearts in the suit chooser: one letter, the first of the suit's name
+        default: return qsTr("H");
+        }
+    }
+
     // The strength of a computer player, 0 to 3.
     function difficultyName(level) {
         switch (level) {

@@ -15,9 +15,16 @@ Item {
     property bool winner: false
 
     readonly property int fanCount: Math.min(cardCount, 9)
-    readonly property real backWidth: Math.min(width * 0.24, (height - nameLabel.height - 20 * Theme.u) / Theme.cardRatio)
+    readonly property real fanTop: strengthLabel.y + strengthLabel.height + 4 * Theme.u
+    // The fan fills what the texts leave, above the badges' row.
+    readonly property real backWidth: Math.max(4 * Theme.u, Math.min(width * 0.22,
+        (height - fanTop - countBadge.height - 10 * Theme.u) / Theme.cardRatio))
     readonly property real backStep: fanCount > 1 ? Math.min(backWidth * 0.55, (width * 0.8 - backWidth) / (fanCount - 1)) : 0
     readonly property real fanWidth: backWidth + backStep * Math.max(0, fanCount - 1)
+
+    Accessible.role: Accessible.StaticText
+    Accessible.name: qsTr("%1, %2: %3 cards").arg(name).arg(strength).arg(cardCount)
+                     + (activeTurn ? ", " + qsTr("on turn") : "") + (declared ? ", Zavél!" : "")
 
     // Where a card given to this player lands, in this item's coordinates: the end of the fan.
     function cardTarget() {
@@ -35,7 +42,7 @@ Item {
         anchors.margins: -5 * Theme.u
         radius: frame.radius + 5 * Theme.u
         color: "transparent"
-        border.color: seat.winner ? "#ffffff" : Theme.accent
+        border.color: seat.winner ? Theme.highlight : Theme.accent
         border.width: 4 * Theme.u
         visible: seat.activeTurn || seat.winner
 
@@ -51,13 +58,16 @@ Item {
         id: frame
         anchors.fill: parent
         radius: 12 * Theme.u
-        color: seat.activeTurn ? "#4d2f5d3f" : Theme.panel
+        color: seat.activeTurn ? Theme.seatActive : Theme.panel
         border.color: seat.activeTurn ? Theme.accent : Theme.panelBorder
         border.width: Math.max(1, 2 * Theme.u)
     }
 
     Text {
         id: nameLabel
+        // A long name the player typed may be shortened here; the log and the texts say it whole.
+        property bool mayElide: true
+        objectName: "seatName"
         anchors.top: parent.top
         anchors.topMargin: 6 * Theme.u
         anchors.left: parent.left
@@ -76,15 +86,19 @@ Item {
         id: strengthLabel
         anchors.top: nameLabel.bottom
         anchors.horizontalCenter: parent.horizontalCenter
+        width: Math.min(implicitWidth, parent.width - 16 * Theme.u)
+        horizontalAlignment: Text.AlignHCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 6
         text: seat.strength
         color: Theme.textDim
-        font.pixelSize: Theme.fontSmall * 0.85
+        font.pixelSize: Theme.fontSmall
     }
 
     Item {
         id: fan
         x: (seat.width - seat.fanWidth) / 2
-        y: strengthLabel.y + strengthLabel.height + 4 * Theme.u
+        y: seat.fanTop
         width: seat.fanWidth
         height: seat.backWidth * Theme.cardRatio
 
@@ -98,76 +112,38 @@ Item {
         }
     }
 
-    Rectangle {
+    Badge {
         id: countBadge
         objectName: "cardCount"
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         anchors.margins: 6 * Theme.u
-        width: Math.max(height, countText.implicitWidth + 12 * Theme.u)
-        height: 30 * Theme.u
-        radius: height / 2
-        color: seat.oneCard ? Theme.warning : "#e8e0c8"
-
-        Text {
-            id: countText
-            anchors.centerIn: parent
-            text: seat.cardCount
-            color: "#1d1d1d"
-            font.pixelSize: Theme.fontNormal
-            font.bold: true
-        }
+        width: Math.max(height, implicitWidth)
+        text: seat.cardCount
+        color: seat.oneCard ? Theme.warning : Theme.chip
+        textColor: seat.oneCard ? Theme.badgeText : Theme.chipText
+        fontSize: Theme.fontNormal
     }
 
-    Rectangle {
-        id: zavelBadge
+    Badge {
         objectName: "zavelBadge"
         anchors.left: parent.left
         anchors.bottom: parent.bottom
         anchors.margins: 6 * Theme.u
         visible: seat.declared
-        width: zavelText.implicitWidth + 14 * Theme.u
-        height: 28 * Theme.u
-        radius: height / 2
-        color: Theme.accent
-
-        Text {
-            id: zavelText
-            anchors.centerIn: parent
-            text: qsTr("Zavél!")
-            color: "#2a2100"
-            font.pixelSize: Theme.fontSmall
-            font.bold: true
-        }
+        text: qsTr("Zavél!")
     }
 
-    Rectangle {
-        id: lastCardWarning
+    Badge {
         objectName: "lastCardWarning"
         anchors.horizontalCenter: fan.horizontalCenter
         anchors.verticalCenter: fan.verticalCenter
         visible: seat.oneCard
-        width: warningText.implicitWidth + 14 * Theme.u
-        height: 28 * Theme.u
-        radius: 6 * Theme.u
+        text: qsTr("Last card!")
         color: Theme.warning
-        border.color: "#ffffff"
+        border.color: Theme.highlight
         border.width: Math.max(1, 2 * Theme.u)
-
-        Text {
-            id: warningText
-            anchors.centerIn: parent
-            text: qsTr("Last card!")
-            color: "#ffffff"
-            font.pixelSize: Theme.fontSmall
-            font.bold: true
-        }
-
-        SequentialAnimation on scale {
-            running: lastCardWarning.visible
-            loops: Animation.Infinite
-            NumberAnimation { from: 1; to: 1.12; duration: 450 }
-            NumberAnimation { from: 1.12; to: 1; duration: 450 }
-        }
+        radius: 6 * Theme.u
+        pulse: true
     }
 }

@@ -16,7 +16,7 @@ Rectangle {
 
     height: column.height + 28 * Theme.u
     radius: 14 * Theme.u
-    color: "#f2143522"
+    color: Theme.panelOpaque
     border.color: Theme.accent
     border.width: 2 * Theme.u
 
@@ -58,7 +58,8 @@ Rectangle {
 
         Text {
             width: parent.width
-            text: qsTr("Computer move delay: %1 s").arg((panel.delay / 1000).toFixed(2))
+            wrapMode: Text.Wrap
+            text: qsTr("Computer move delay: %1 s").arg(Labels.decimal(panel.delay / 1000, 2))
             color: Theme.text
             font.pixelSize: Theme.fontNormal
         }

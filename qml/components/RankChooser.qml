@@ -1,15 +1,17 @@
 import QtQuick 2.6
 import "."
 
-// Asks for the rank to request after a Lower: eight tiles, Seven to Ace, each with its index and name.
+// Asks for the rank to request after a Lower: eight tiles, Seven to Ace, each with its index and name. The
+// Ace's index sits on a dark chip, as on the cards.
 Rectangle {
     id: chooser
 
     property var names: ["", "", "", "", "", "", "", ""]
+    property bool showKeys: false
     signal chosen(int rank)
 
     radius: 16 * Theme.u
-    color: "#e6102a1a"
+    color: Theme.panelOpaque
     border.color: Theme.accent
     border.width: 3 * Theme.u
 
@@ -22,6 +24,8 @@ Rectangle {
         color: Theme.accent
         font.pixelSize: Theme.fontLarge
         font.bold: true
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
     }
 
     Grid {
@@ -34,46 +38,36 @@ Rectangle {
         readonly property int rows: 8 / columns
         readonly property real tileWidth: (chooser.width - 24 * Theme.u - spacing * (columns - 1)) / columns
         readonly property real tileHeight: Math.min(tileWidth * 1.25,
-            (chooser.height - title.height - 30 * Theme.u - spacing * (rows - 1)) / rows)
+            (chooser.height - title.y - title.height - 20 * Theme.u - spacing * (rows - 1)) / rows)
 
         Repeater {
             model: 8
-            Rectangle {
+            ChoiceTile {
                 readonly property int rank: 7 + index
 
                 objectName: "rankButton_" + rank
                 width: grid.tileWidth
                 height: grid.tileHeight
-                radius: 10 * Theme.u
-                color: tap.pressed ? "#fff3c4" : Theme.cardFace
-                border.color: Theme.cardEdge
-                border.width: Math.max(1, 2 * Theme.u)
+                name: chooser.names[index] || ""
+                key: Labels.rankKey(rank)
+                showKey: chooser.showKeys
+                onChosen: chooser.chosen(rank)
 
-                Text {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    y: parent.height * 0.06
-                    text: Labels.rankIndex(parent.rank)
-                    color: "#2b2118"
-                    font.pixelSize: Math.min(parent.height * 0.42, parent.width * 0.45)
-                    font.bold: true
-                }
+                Rectangle {
+                    anchors.centerIn: parent
+                    width: indexText.implicitWidth + 12 * Theme.u
+                    height: indexText.implicitHeight
+                    radius: 6 * Theme.u
+                    color: rank === 14 ? Theme.cardInk : "transparent"
 
-                Text {
-                    anchors.bottom: parent.bottom
-                    anchors.bottomMargin: parent.height * 0.06
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    width: parent.width - 6 * Theme.u
-                    horizontalAlignment: Text.AlignHCenter
-                    elide: Text.ElideRight
-                    text: chooser.names[index] || ""
-                    color: "#2b2118"
-                    font.pixelSize: Theme.fontSmall
-                }
-
-                MouseArea {
-                    id: tap
-                    anchors.fill: parent
-                    onClicked: chooser.chosen(parent.rank)
+                    Text {
+                        id: indexText
+                        anchors.centerIn: parent
+                        text: Labels.rankIndex(rank)
+                        color: rank === 14 ? Theme.cardFace : Theme.cardInk
+                        font.pixelSize: Math.min(grid.tileHeight * 0.36, grid.tileWidth * 0.42)
+                        font.bold: true
+                    }
                 }
             }
         }

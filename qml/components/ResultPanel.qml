@@ -12,7 +12,7 @@ Rectangle {
     width: 420 * Theme.u
     height: column.height + 40 * Theme.u
     radius: 18 * Theme.u
-    color: "#ee10301c"
+    color: Theme.panelOpaque
     border.color: playerWon ? Theme.accent : Theme.panelBorder
     border.width: 3 * Theme.u
 

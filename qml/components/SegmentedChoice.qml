@@ -21,6 +21,9 @@ Row {
             fontSize: Theme.fontSmall
             text: modelData
             highlighted: index === choice.currentIndex
+            Accessible.role: Accessible.RadioButton
+            Accessible.checkable: true
+            Accessible.checked: highlighted
             onClicked: choice.activated(index)
         }
     }

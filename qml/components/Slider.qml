@@ -16,6 +16,10 @@ Item {
     implicitHeight: 48 * Theme.u
     opacity: enabled ? 1 : 0.4
 
+    Accessible.role: Accessible.Slider
+    Accessible.onIncreaseAction: slider.moved(Math.min(to, value + stepSize))
+    Accessible.onDecreaseAction: slider.moved(Math.max(from, value - stepSize))
+
     readonly property real position: to > from ? Math.max(0, Math.min(1, (value - from) / (to - from))) : 0
 
     function valueAt(x) {
@@ -34,7 +38,7 @@ Item {
         height: 8 * Theme.u
         radius: height / 2
         anchors.verticalCenter: parent.verticalCenter
-        color: "#3a4a40"
+        color: Theme.track
 
         Rectangle {
             width: parent.width * slider.position
@@ -51,7 +55,7 @@ Item {
         radius: width / 2
         anchors.verticalCenter: parent.verticalCenter
         x: groove.x + slider.position * groove.width - width / 2
-        color: area.pressed ? Theme.accent : "#fff6cc"
+        color: area.pressed ? Theme.accent : Theme.knob
         border.color: Theme.accentDark
         border.width: Math.max(1, 2 * Theme.u)
     }

@@ -6,10 +6,11 @@ Rectangle {
     id: chooser
 
     property var names: ["", "", "", ""]
+    property bool showKeys: false
     signal chosen(int suit)
 
     radius: 16 * Theme.u
-    color: "#e6102a1a"
+    color: Theme.panelOpaque
     border.color: Theme.accent
     border.width: 3 * Theme.u
 
@@ -22,6 +23,8 @@ Rectangle {
         color: Theme.accent
         font.pixelSize: Theme.fontLarge
         font.bold: true
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
     }
 
     Grid {
@@ -31,46 +34,27 @@ Rectangle {
         columns: chooser.width > chooser.height * 1.6 ? 4 : 2
         spacing: 10 * Theme.u
 
+        readonly property int rows: 4 / columns
         readonly property real tileWidth: (chooser.width - 24 * Theme.u - spacing * (columns - 1)) / columns
         readonly property real tileHeight: Math.min(tileWidth * 0.9,
-            (chooser.height - title.height - 30 * Theme.u - spacing * (4 / columns - 1)) / (4 / columns))
+            (chooser.height - title.y - title.height - 20 * Theme.u - spacing * (rows - 1)) / rows)
 
         Repeater {
             model: 4
-            Rectangle {
+            ChoiceTile {
                 objectName: "suitButton_" + index
                 width: grid.tileWidth
                 height: grid.tileHeight
-                radius: 10 * Theme.u
-                color: tap.pressed ? "#fff3c4" : Theme.cardFace
-                border.color: Theme.cardEdge
-                border.width: Math.max(1, 2 * Theme.u)
+                name: chooser.names[index] || ""
+                key: Labels.suitKey(index)
+                showKey: chooser.showKeys
+                onChosen: chooser.chosen(index)
 
                 SuitSymbol {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    y: parent.height * 0.08
-                    width: Math.min(parent.width * 0.6, parent.height * 0.58)
+                    anchors.centerIn: parent
+                    width: Math.min(parent.width * 0.7, parent.height * 0.9)
                     height: width
                     suit: index
-                }
-
-                Text {
-                    anchors.bottom: parent.bottom
-                    anchors.bottomMargin: parent.height * 0.06
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    width: parent.width - 8 * Theme.u
-                    horizontalAlignment: Text.AlignHCenter
-                    elide: Text.ElideRight
-                    text: chooser.names[index] || ""
-                    color: "#2b2118"
-                    font.pixelSize: Theme.fontNormal
-                    font.bold: true
-                }
-
-                MouseArea {
-                    id: tap
-                    anchors.fill: parent
-                    onClicked: chooser.chosen(index)
                 }
             }
         }

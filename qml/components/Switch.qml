@@ -2,7 +2,7 @@ import QtQuick 2.6
 import "."
 
 // An on/off switch with its label. It shows `checked` and reports taps through clicked(); the owner decides
-// the new value, so a binding to the engine's property stays intact.
+// the new value, so a binding to the engine's property stays intact. A long label wraps.
 Item {
     id: control
 
@@ -11,8 +11,15 @@ Item {
     signal clicked()
 
     implicitWidth: label.implicitWidth + track.width + 24 * Theme.u
-    implicitHeight: 56 * Theme.u
+    implicitHeight: Math.max(56 * Theme.u, label.paintedHeight + 16 * Theme.u)
+    height: implicitHeight
     opacity: enabled ? 1 : 0.4
+
+    Accessible.role: Accessible.CheckBox
+    Accessible.name: text
+    Accessible.checkable: true
+    Accessible.checked: checked
+    Accessible.onPressAction: control.clicked()
 
     Text {
         id: label
@@ -23,7 +30,7 @@ Item {
         text: control.text
         color: Theme.text
         font.pixelSize: Theme.fontNormal
-        elide: Text.ElideRight
+        wrapMode: Text.Wrap
     }
 
     Rectangle {
@@ -33,7 +40,7 @@ Item {
         width: 64 * Theme.u
         height: 34 * Theme.u
         radius: height / 2
-        color: control.checked ? Theme.accentDark : "#3a4a40"
+        color: control.checked ? Theme.accentDark : Theme.track
         border.color: control.checked ? Theme.accent : Theme.buttonBorder
         border.width: Math.max(1, 2 * Theme.u)
 
@@ -43,7 +50,7 @@ Item {
             radius: width / 2
             anchors.verticalCenter: parent.verticalCenter
             x: control.checked ? parent.width - width - 4 * Theme.u : 4 * Theme.u
-            color: control.checked ? "#fff6cc" : "#d0d8d2"
+            color: control.checked ? Theme.knob : Theme.knobOff
             Behavior on x { NumberAnimation { duration: 120 } }
         }
     }

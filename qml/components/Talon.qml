@@ -14,6 +14,9 @@ Item {
 
     width: cardWidth + 8 * Theme.u
     height: cardWidth * Theme.cardRatio + 8 * Theme.u
+    Accessible.role: Accessible.Button
+    Accessible.name: qsTr("Talon: %1 cards").arg(count) + (canDraw ? ". " + qsTr("Draw a card") : "")
+    Accessible.onPressAction: talon.clicked()
 
     // The top card of the stack, in this item's coordinates: where drawn cards start from.
     function topRect() {
@@ -28,7 +31,7 @@ Item {
         height: width * Theme.cardRatio
         radius: width * 0.08
         color: "transparent"
-        border.color: "#5a8f6c"
+        border.color: Theme.talonOutline
         border.width: Math.max(1, 2 * Theme.u)
         visible: talon.count === 0
     }
@@ -59,14 +62,14 @@ Item {
         width: Math.max(height, talonCount.implicitWidth + 14 * Theme.u)
         height: 34 * Theme.u
         radius: height / 2
-        color: "#e8e0c8"
-        border.color: "#3b2a1a"
+        color: Theme.chip
+        border.color: Theme.cardEdge
 
         Text {
             id: talonCount
             anchors.centerIn: parent
             text: talon.count
-            color: "#1d1d1d"
+            color: Theme.chipText
             font.pixelSize: Theme.fontNormal
             font.bold: true
         }

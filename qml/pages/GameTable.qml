@@ -2,15 +2,9 @@ import QtQuick 2.6
 import harbour.zavel 1.0
 import "../components"
 
-// The table: the opponents, the talon and the discard pile, the texts of the game, the player's actions and
-// hand, the choosers and the end of the game. It also plays the engine's animations.
-//
-// Animations. The engine changes its state at once and then asks for an animation; the request arrives before
-// the state change is announced, so the table still shows the old picture while it handles it. Cards on their
-// way are listed in toHand (drawn or dealt, card id -> seat) and toPile (played): the views leave them out
-// until they land, so nothing appears before its card arrives. Each request gets a token; only the batch that
-// holds the current token may send the completion, so every request is answered once, and a batch that was
-// superseded (a new game, the watchdog, animations switched off) never answers.
+// The table's layout: the top bar, the opponents, the talon and the discard pile, the texts of the game and
+// the last moves, the player's actions and hand, the choosers, the end of the game and the pause. In
+// landscape the texts and the actions move to a column on the right. The animations are the animator's.
 Item {
     id: table
 
@@ -18,10 +12,15 @@ Item {
     property bool sortHand: false
     // Stretches or shrinks every flight; the tests run them faster.
     property real timeScale: 1
+    // The move log's lines, { text, seat }, oldest first.
+    property var moveLines: []
+    // Whether the choosers show the key of each choice: once the player has used the keyboard.
+    property bool showKeys: false
 
     signal newGameRequested()
     signal menuRequested()
     signal paceRequested()
+    signal logRequested()
 
     readonly property real u: Theme.u
     readonly property bool landscape: width > height
@@ -34,6 +33,7 @@ Item {
     readonly property bool inputEnabled: hasEngine && engine.playerInputEnabled
     readonly property bool idle: hasEngine && engine.visualPhase === GameEngine.Idle
     readonly property bool gameOver: hasEngine && engine.winnerPlayer >= 0
+    readonly property bool paused: hasEngine && engine.paused
     readonly property var playableIds: {
         var map = {};
         if (!inputEnabled || engine.stateRevision < 0)
@@ -45,36 +45,24 @@ Item {
         return map;
     }
 
-    property var toHand: ({})
-    property var toPile: ({})
-    property int animationToken: 0
-    property var pendingLaunch: null
+    // Why the last tapped card cannot be played, until the game moves on.
+    property string explanation: ""
+    readonly property real revision: hasEngine ? engine.stateRevision : 0
+    onRevisionChanged: explanation = ""
 
-    readonly property int cardsInFlightFromTalon: {
-        var n = 0;
-        for (var id in toHand)
-            n += 1;
-        return n;
-    }
-
-    function pendingFor(seat) {
-        var n = 0;
-        for (var id in toHand) {
-            if (toHand[id] === seat)
-                n += 1;
-        }
-        return n;
-    }
+    property alias animator: animator
 
     // --- Player actions ------------------------------------------------------------------------------------
 
     function tapCard(handIndex) {
         if (!engine.playerInputEnabled)
             return;
-        if (engine.isPlayerCardPlayable(handIndex))
+        if (engine.isPlayerCardPlayable(handIndex)) {
             engine.playCard(handIndex);
-        else
-            engine.rejectCard(handIndex);
+            return;
+        }
+        engine.rejectCard(handIndex);
+        explanation = engine.lastEvent;
     }
 
     function playPosition(position) {
@@ -96,207 +84,60 @@ Item {
             playPosition(hand.selectedPosition);
     }
 
-    // --- Animations ------------------------------------------------------------------------------------------
+    // --- Where cards fly, in the flight layer's coordinates (for the animator) ----------------------------------
 
-    function copyMap(map) {
-        var copy = {};
-        for (var key in map)
-            copy[key] = map[key];
-        return copy;
-    }
-
-    function parseId(cardId) {
-        var parts = String(cardId).split("_");
-        return { suit: parseInt(parts[0], 10), rank: parseInt(parts[1], 10) };
-    }
+    readonly property real talonCardWidth: talon.cardWidth
+    readonly property real pileCardWidth: pile.cardWidth
 
     function mapRect(item, r) {
         var p = item.mapToItem(flights, r.x, r.y);
         return { x: p.x, y: p.y, width: r.width, height: r.height, rotation: r.rotation || 0 };
     }
 
-    function seatItem(seat) {
-        for (var i = 0; i < seats.count; ++i) {
-            var item = seats.itemAt(i);
-            if (item && item.seatIndex === seat)
-                return item;
-        }
-        return null;
-    }
-
-    function seatRect(seat) {
-        var item = seatItem(seat);
-        if (!item)
-            return mapRect(talon, talon.topRect());
-        return mapRect(item, item.cardTarget());
-    }
-
     function talonRect() {
         return mapRect(talon, talon.topRect());
     }
 
-    // Where a card for this seat goes: its place in the player's hand, or the end of an opponent's fan.
-    function destinationRect(seat, handIndex) {
-        if (seat === 0)
-            return mapRect(hand, hand.slotRect(handIndex, false));
-        return seatRect(seat);
+    function seatRect(seat) {
+        var item = opponents.seatItem(seat);
+        return item ? mapRect(item, item.cardTarget()) : talonRect();
     }
 
-    function abortAnimations() {
-        animationToken += 1;
-        flights.clear();
-        launchTimer.stop();
-        completionTimer.stop();
-        pendingLaunch = null;
-        toHand = {};
-        toPile = {};
+    function handRect(handIndex, lifted) {
+        return mapRect(hand, hand.slotRect(handIndex, lifted));
     }
 
-    function landed(kind, token) {
-        if (token !== animationToken)
-            return;
-        completionTimer.kind = kind;
-        completionTimer.token = token;
-        completionTimer.start();
-    }
-
-    function animateCard(cardId, playedBy, oldHandIndex, followups) {
-        if (!engine.animationsEnabled)
-            return;
-        abortAnimations();
-        var token = animationToken;
-        // The hand still shows the card that was played: the flight starts where the player saw it.
-        var from = playedBy === 0 ? mapRect(hand, hand.slotRect(oldHandIndex, true)) : seatRect(playedBy);
+    function pileRect(cardId) {
         var place = pile.placement(cardId);
-        var to = mapRect(pile, place);
-        to.rotation = place.rotation;
-        var card = parseId(cardId);
-
-        var pileMap = copyMap(toPile);
-        pileMap[cardId] = true;
-        toPile = pileMap;
-        // Cards drawn through the play are already in the hand; they are shown by the draw that follows.
-        var handMap = copyMap(toHand);
-        for (var i = 0; i < followups.length; ++i)
-            handMap[followups[i].id] = followups[i].player;
-        toHand = handMap;
-
-        flights.launch([{
-            suit: card.suit,
-            rank: card.rank,
-            faceUp: true,
-            width: pile.cardWidth,
-            height: pile.cardWidth * Theme.cardRatio,
-            from: from,
-            to: to,
-            delay: 0,
-            duration: 340,
-            onLanded: function() {
-                var map = copyMap(table.toPile);
-                delete map[cardId];
-                table.toPile = map;
-            }
-        }], function() { table.landed("card", token); });
+        var rect = mapRect(pile, place);
+        rect.rotation = place.rotation;
+        return rect;
     }
 
-    function animateDraw(drawnCards) {
-        queueMovement("draw", drawnCards);
-    }
-
-    function animateDeal(dealtCards) {
-        queueMovement("deal", dealtCards);
-    }
-
-    // Draws and the deal land in hands that the state change (arriving right after the request) lays out
-    // anew, so their flights start once that has happened.
-    function queueMovement(kind, entries) {
-        if (!engine.animationsEnabled)
-            return;
-        abortAnimations();
-        var map = {};
-        for (var i = 0; i < entries.length; ++i)
-            map[entries[i].id] = entries[i].player;
-        toHand = map;
-        pendingLaunch = { kind: kind, entries: entries, token: animationToken };
-        launchTimer.start();
-    }
-
-    function launchMovement(job) {
-        if (job === null || job.token !== animationToken)
-            return;
-        var deal = job.kind === "deal";
-        var from = talonRect();
-        var plans = [];
-        for (var i = 0; i < job.entries.length; ++i) {
-            var e = job.entries[i];
-            var card = parseId(e.id);
-            plans.push({
-                id: e.id,
-                suit: card.suit,
-                rank: card.rank,
-                faceUp: false,
-                turnOver: e.player === 0,
-                width: talon.cardWidth,
-                height: talon.cardWidth * Theme.cardRatio,
-                from: from,
-                to: destinationRect(e.player, e.handIndex),
-                delay: (deal ? 70 : 150) * e.order,
-                duration: deal ? 260 : 320,
-                onLanded: function(plan) {
-                    var map = copyMap(table.toHand);
-                    delete map[plan.id];
-                    table.toHand = map;
-                }
-            });
-        }
-        var token = job.token;
-        flights.launch(plans, function() { table.landed(job.kind, token); });
-    }
-
-    Timer {
-        id: launchTimer
-        interval: 0
-        onTriggered: {
-            var job = table.pendingLaunch;
-            table.pendingLaunch = null;
-            table.launchMovement(job);
-        }
-    }
-
-    // Completions go out from the event loop, not from inside an animation's own callback: the engine may
-    // answer a completion with the next request at once.
-    Timer {
-        id: completionTimer
-        property string kind
-        property int token: -1
-        interval: 0
-        onTriggered: {
-            if (token !== table.animationToken || !table.engine.animationsEnabled)
-                return;
-            table.animationToken += 1;
-            if (kind === "card")
-                table.engine.completeCardAnimation();
-            else if (kind === "draw")
-                table.engine.completeDrawAnimation();
-            else if (kind === "deal")
-                table.engine.completeDealAnimation();
-        }
+    TableAnimator {
+        id: animator
+        engine: table.engine
+        table: table
+        flights: flights
     }
 
     // --- Layout ------------------------------------------------------------------------------------------------
 
     readonly property real margin: 8 * u
-    readonly property real topBarHeight: (landscape ? 52 : 60) * u
-    readonly property real sideWidth: landscape ? Math.min(320 * u, width * 0.34) : 0
+    readonly property real topBarHeight: Math.max((landscape ? 52 : 60) * u, Theme.fontSmall * 1.4 + 20 * u)
+    readonly property real sideWidth: landscape ? Math.min(330 * u, width * 0.36) : 0
     readonly property real mainWidth: width - sideWidth
-    readonly property real seatsHeight: (landscape ? 116 : 150) * u
+    // The seats hold two lines of text, the fan of cards and a row of badges.
+    readonly property real seatsHeight: Math.max((landscape ? 116 : 150) * u,
+        (Theme.fontNormal + Theme.fontSmall + Theme.fontNormal) * 1.35 + (landscape ? 50 : 70) * u)
     readonly property real handHeight: (landscape ? 172 : 212) * u
-    readonly property real actionsHeight: landscape ? 3 * 58 * u + 16 * u : 64 * u
-    readonly property real infoHeight: (landscape ? 150 : 122) * u
+    readonly property real actionsHeight: landscape ? 3 * actions.preferredButtonHeight + 2 * actions.spacing
+                                                    : Math.max(64 * u, Theme.fontNormal * 1.4 + 24 * u)
+    readonly property real infoHeight: infoPanel.implicitHeight
     readonly property real centerTop: topBarHeight + seatsHeight + 2 * margin
     readonly property real centerBottom: landscape ? height - handHeight - margin
                                                    : height - handHeight - actionsHeight - infoHeight - 4 * margin
-    readonly property real pileCardWidth: Math.max(30 * u, Math.min(120 * u, (centerBottom - centerTop - 16 * u) / (Theme.cardRatio * 1.15)))
+    readonly property real pileCardWidth0: Math.max(30 * u, Math.min(120 * u, (centerBottom - centerTop - 16 * u) / (Theme.cardRatio * 1.15)))
 
     Rectangle {
         anchors.fill: parent
@@ -307,90 +148,35 @@ Item {
         }
     }
 
-    // Top bar ---------------------------------------------------------------------------------------------------
-    Row {
+    TopBar {
         id: topBar
         x: table.margin
         y: 4 * u
         width: table.width - 2 * table.margin
         height: table.topBarHeight - 8 * u
-        spacing: 6 * u
-
-        readonly property real buttonWidth: (width - 3 * spacing) / 4
-
-        Button {
-            objectName: "newGameButton"
-            width: topBar.buttonWidth
-            height: topBar.height
-            fontSize: Theme.fontSmall
-            text: qsTr("New game")
-            onClicked: table.newGameRequested()
-        }
-        Button {
-            objectName: "pauseButton"
-            width: topBar.buttonWidth
-            height: topBar.height
-            fontSize: Theme.fontSmall
-            text: table.hasEngine && table.engine.paused ? qsTr("Resume") : qsTr("Pause")
-            highlighted: table.hasEngine && table.engine.paused
-            onClicked: table.engine.paused = !table.engine.paused
-        }
-        Button {
-            objectName: "paceButton"
-            width: topBar.buttonWidth
-            height: topBar.height
-            fontSize: Theme.fontSmall
-            text: qsTr("Pace")
-            onClicked: table.paceRequested()
-        }
-        Button {
-            objectName: "menuButton"
-            width: topBar.buttonWidth
-            height: topBar.height
-            fontSize: Theme.fontSmall
-            text: qsTr("Menu")
-            onClicked: table.menuRequested()
-        }
+        paused: table.paused
+        onNewGameClicked: table.newGameRequested()
+        onPauseClicked: table.engine.paused = !table.engine.paused
+        onPaceClicked: table.paceRequested()
+        onMenuClicked: table.menuRequested()
     }
 
-    // Opponents ---------------------------------------------------------------------------------------------------
-    Item {
-        id: seatRow
+    OpponentRow {
+        id: opponents
         x: table.margin
         y: table.topBarHeight + table.margin
         width: table.mainWidth - 2 * table.margin
         height: table.seatsHeight
-
-        readonly property int opponents: Math.max(1, table.participants.length - 1)
-        readonly property real seatWidth: Math.min(250 * u, (width - (opponents - 1) * 8 * u) / opponents)
-
-        Repeater {
-            id: seats
-            model: table.participants.length > 1 ? table.participants.length - 1 : 0
-
-            OpponentSeat {
-                readonly property var entry: table.participants[index + 1]
-                readonly property int seatIndex: index + 1
-
-                objectName: "seat_" + seatIndex
-                x: (seatRow.width - seatRow.opponents * seatRow.seatWidth - (seatRow.opponents - 1) * 8 * u) / 2
-                   + index * (seatRow.seatWidth + 8 * u)
-                width: seatRow.seatWidth
-                height: seatRow.height
-                name: entry ? entry.name : ""
-                strength: table.hasEngine ? Labels.difficultyName(seatIndex === 1 ? table.engine.ai1Difficulty
-                                                                : seatIndex === 2 ? table.engine.ai2Difficulty
-                                                                                  : table.engine.ai3Difficulty) : ""
-                cardCount: entry ? Math.max(0, entry.handCount - table.pendingFor(seatIndex)) : 0
-                activeTurn: entry ? entry.activeTurn && !table.gameOver : false
-                declared: entry ? entry.zavel : false
-                oneCard: entry ? entry.oneCard && !table.gameOver : false
-                winner: table.hasEngine && table.engine.winnerPlayer === seatIndex
-            }
-        }
+        participants: table.participants
+        strengths: table.hasEngine ? [Labels.difficultyName(table.engine.ai1Difficulty),
+                                      Labels.difficultyName(table.engine.ai2Difficulty),
+                                      Labels.difficultyName(table.engine.ai3Difficulty)] : []
+        winner: table.hasEngine ? table.engine.winnerPlayer : -1
+        gameOver: table.gameOver
+        cardsOnTheWay: animator.toHand
     }
 
-    // Talon and discard pile -------------------------------------------------------------------------------------
+    // Talon and discard pile ---------------------------------------------------------------------------------
     Item {
         id: center
         x: table.margin
@@ -401,10 +187,10 @@ Item {
         Talon {
             id: talon
             objectName: "talon"
-            cardWidth: table.pileCardWidth
+            cardWidth: table.pileCardWidth0
             x: center.width / 2 - width - 36 * u
             anchors.verticalCenter: parent.verticalCenter
-            count: table.hasEngine ? table.engine.deckSize + table.cardsInFlightFromTalon : 0
+            count: table.hasEngine ? table.engine.deckSize + animator.cardsFromTalon : 0
             canDraw: table.hasEngine && table.engine.canDraw
             onClicked: if (table.engine.canDraw) table.engine.drawCard()
         }
@@ -412,34 +198,23 @@ Item {
         DiscardPile {
             id: pile
             objectName: "discardPile"
-            cardWidth: table.pileCardWidth
+            cardWidth: table.pileCardWidth0
             x: center.width / 2 + 16 * u
             anchors.verticalCenter: parent.verticalCenter
             cards: table.discard
-            hiddenIds: table.toPile
+            hiddenIds: animator.toPile
         }
 
-        Rectangle {
+        Badge {
             objectName: "penaltyBadge"
             anchors.horizontalCenter: pile.horizontalCenter
-            anchors.top: pile.bottom
-            anchors.topMargin: -12 * u
-            visible: penaltyLabel.text.length > 0
-            width: penaltyLabel.implicitWidth + 20 * u
-            height: 32 * u
-            radius: height / 2
+            anchors.bottom: pile.bottom
+            visible: text.length > 0
+            text: table.hasEngine ? table.engine.penaltyText : ""
             color: Theme.warning
-            border.color: "#ffffff"
+            border.color: Theme.highlight
             border.width: Math.max(1, 2 * u)
-
-            Text {
-                id: penaltyLabel
-                anchors.centerIn: parent
-                text: table.hasEngine ? table.engine.penaltyText : ""
-                color: "#ffffff"
-                font.pixelSize: Theme.fontNormal
-                font.bold: true
-            }
+            fontSize: Theme.fontNormal
         }
     }
 
@@ -450,12 +225,15 @@ Item {
         x: table.landscape ? table.mainWidth : table.margin
         y: table.landscape ? table.topBarHeight + table.margin : table.centerBottom + table.margin
         width: table.landscape ? table.sideWidth - table.margin : table.width - 2 * table.margin
-        height: table.infoHeight
-        status: table.hasEngine ? table.engine.status : ""
-        lastEvent: table.hasEngine ? table.engine.lastEvent : ""
+        height: implicitHeight
+        lineCount: table.landscape ? 3 : 2
+        status: table.paused ? qsTr("Paused") : table.hasEngine ? table.engine.status : ""
+        explanation: table.explanation
+        lines: table.moveLines
         requestText: table.hasEngine ? table.engine.activeRequestText : ""
         requestedSuit: table.hasEngine ? table.engine.requestedSuit : -1
         requestedRank: table.hasEngine ? table.engine.requestedRank : -1
+        onClicked: table.logRequested()
     }
 
     ActionBar {
@@ -464,7 +242,7 @@ Item {
         x: infoPanel.x
         y: infoPanel.y + infoPanel.height + table.margin
         width: infoPanel.width
-        height: table.actionsHeight
+        height: table.landscape ? Math.min(table.actionsHeight, table.height - y - table.margin) : table.actionsHeight
         canDraw: table.hasEngine && table.engine.canDraw
         canAccept: table.hasEngine && table.engine.canAcceptPenalty
         canDeclare: table.hasEngine && table.engine.canDeclareZavel
@@ -499,7 +277,7 @@ Item {
         height: table.handHeight
         cards: table.handCards
         sorted: table.sortHand
-        hiddenIds: table.toHand
+        hiddenIds: animator.toHand
         playableIds: table.playableIds
         inputEnabled: table.inputEnabled
         animate: table.hasEngine && table.engine.animationsEnabled
@@ -507,25 +285,13 @@ Item {
         onCardTapped: table.tapCard(handIndex)
     }
 
-    Rectangle {
+    Badge {
         objectName: "playerZavelBadge"
         anchors.horizontalCenter: hand.horizontalCenter
         y: hand.y - height / 2
-        visible: table.hasEngine && table.engine.zavelArmed
-        width: playerZavel.implicitWidth + 20 * u
-        height: 30 * u
-        radius: height / 2
-        color: Theme.accent
         z: 5
-
-        Text {
-            id: playerZavel
-            anchors.centerIn: parent
-            text: qsTr("Zavél declared")
-            color: "#2a2100"
-            font.pixelSize: Theme.fontSmall
-            font.bold: true
-        }
+        visible: table.hasEngine && table.engine.zavelArmed
+        text: qsTr("Zavél declared")
     }
 
     // Overlays --------------------------------------------------------------------------------------------------------
@@ -543,6 +309,7 @@ Item {
             objectName: "suitChooser"
             anchors.fill: parent
             visible: table.hasEngine && table.engine.needsSuitChoice
+            showKeys: table.showKeys
             names: table.hasEngine ? [table.engine.suitName(0), table.engine.suitName(1),
                                       table.engine.suitName(2), table.engine.suitName(3)] : []
             onChosen: table.engine.chooseSuit(suit)
@@ -552,6 +319,7 @@ Item {
             objectName: "rankChooser"
             anchors.fill: parent
             visible: table.hasEngine && table.engine.needsRankChoice
+            showKeys: table.showKeys
             names: {
                 var list = [];
                 for (var r = 7; r <= 14; ++r)
@@ -570,43 +338,13 @@ Item {
             playerWon: table.hasEngine && table.engine.winnerPlayer === 0
             onNewGameClicked: table.newGameRequested()
         }
-    }
 
-    Rectangle {
-        objectName: "pausedBanner"
-        // Over the table in portrait; in landscape below the buttons, where it hides nothing.
-        x: table.landscape ? infoPanel.x + (infoPanel.width - width) / 2 : center.x + (center.width - width) / 2
-        y: table.landscape ? actions.y + actions.height + table.margin : table.centerTop + 4 * u
-        z: 11
-        visible: table.hasEngine && table.engine.paused
-        width: pausedRow.width + 24 * u
-        height: 56 * u
-        radius: 12 * u
-        color: "#e6102a1a"
-        border.color: Theme.accent
-        border.width: 2 * u
-
-        Row {
-            id: pausedRow
+        PauseBanner {
+            objectName: "pausedBanner"
             anchors.centerIn: parent
-            spacing: 12 * u
-
-            Text {
-                anchors.verticalCenter: parent.verticalCenter
-                text: qsTr("Paused")
-                color: Theme.accent
-                font.pixelSize: Theme.fontLarge
-                font.bold: true
-            }
-
-            Button {
-                objectName: "resumeButton"
-                anchors.verticalCenter: parent.verticalCenter
-                height: 44 * u
-                text: qsTr("Resume")
-                fontSize: Theme.fontSmall
-                onClicked: table.engine.paused = false
-            }
+            width: Math.min(parent.width - 20 * u, 400 * u)
+            visible: table.paused
+            onClicked: table.engine.paused = false
         }
     }
 
