@@ -11,11 +11,11 @@ FrameClock::FrameClock(QQuickWindow *window, std::function<bool()> animating)
     , m_interfaceThread(QThread::currentThread())
     , m_animating(std::move(animating))
 {
-    // Direct connections: with a render thread the last two are emitted there, and must be timed there.
+    // Direct connections: with a render thread all but the first are emitted there, and must be timed there.
     connect(window, &QQuickWindow::afterAnimating, this, &FrameClock::afterAnimating, Qt::DirectConnection);
     connect(window, &QQuickWindow::beforeSynchronizing, this, &FrameClock::beforeSynchronizing, Qt::DirectConnection);
-    connect(
-        window, &QQuickWindow::afterSynchronizing, this, [this] { m_syncEndNs = nowNs(); }, Qt::DirectConnection);
+    connect(window, &QQuickWindow::afterSynchronizing, this, &FrameClock::afterSynchronizing, Qt::DirectConnection);
+    connect(window, &QQuickWindow::afterRendering, this, &FrameClock::afterRendering, Qt::DirectConnection);
     connect(window, &QQuickWindow::frameSwapped, this, &FrameClock::frameSwapped, Qt::DirectConnection);
 }
 
@@ -71,9 +71,29 @@ void FrameClock::beforeSynchronizing()
         m_havePrepared = false;
     } else {
         // A synchronisation the interface thread did not prepare: no polish to count, nothing known to move.
-        m_rendering = Frame{now, now, -1, false, false};
+        m_rendering = Frame();
+        m_rendering.beginNs = now;
+        m_rendering.polishEndNs = now;
     }
     m_rendering.syncBeginNs = now;
+    m_rendering.syncEndNs = now;
+    m_rendering.renderEndNs = now;
+}
+
+void FrameClock::afterSynchronizing()
+{
+    const qint64 now = nowNs();
+    m_syncEndNs = now;
+    QMutexLocker lock(&m_mutex);
+    m_rendering.syncEndNs = now;
+    m_rendering.renderEndNs = now;
+}
+
+void FrameClock::afterRendering()
+{
+    const qint64 now = nowNs();
+    QMutexLocker lock(&m_mutex);
+    m_rendering.renderEndNs = now;
 }
 
 void FrameClock::frameSwapped()
@@ -85,10 +105,11 @@ void FrameClock::frameSwapped()
         return;
     if (m_recording) {
         const qint64 polish = frame.polishEndNs - frame.beginNs;
-        const qint64 rest = now - frame.syncBeginNs;
-        m_results.work.add(nsToMs(polish + rest));
+        m_results.work.add(nsToMs(polish + now - frame.syncBeginNs));
         m_results.polish.add(nsToMs(polish));
-        m_results.syncRenderSwap.add(nsToMs(rest));
+        m_results.sync.add(nsToMs(frame.syncEndNs - frame.syncBeginNs));
+        m_results.render.add(nsToMs(frame.renderEndNs - frame.syncEndNs));
+        m_results.swap.add(nsToMs(now - frame.renderEndNs));
         if (m_lastSwapNs >= 0 && frame.animating && m_lastAnimating)
             m_results.animatedInterval.add(nsToMs(now - m_lastSwapNs));
         ++m_results.frames;

@@ -9,7 +9,9 @@
 // the scene graph, and frameSwapped closes the frame once it is on screen. The work of a frame is its polish
 // plus the time from beforeSynchronizing to frameSwapped. With the software renderer all of it runs on the
 // interface thread, back to back; with OpenGL's threaded render loop the polish runs on the interface thread
-// and the rest on the render thread, while the interface thread waits for the synchronisation only.
+// and the rest on the render thread, while the interface thread waits for the synchronisation only. The work
+// is also kept in its four parts: polish, sync (to afterSynchronizing), render (to afterRendering) and swap
+// (to frameSwapped: the copy to the screen, or the swap of OpenGL's buffers).
 //
 // The interval of a frame is the time between its frameSwapped and the previous one. It is counted only when
 // both frames were prepared while something was animating, so the idle time before an animation starts is
@@ -45,7 +47,9 @@ public:
     {
         Series work;
         Series polish;
-        Series syncRenderSwap;
+        Series sync;
+        Series render;
+        Series swap;
         // The interface thread's share of each frame: the window's dispatch that made it, which with a render
         // thread includes the wait for the synchronisation.
         Series interfaceThread;
@@ -62,12 +66,16 @@ private:
         qint64 beginNs = -1;
         qint64 polishEndNs = -1;
         qint64 syncBeginNs = -1;
+        qint64 syncEndNs = -1;
+        qint64 renderEndNs = -1;
         bool animating = false;
         bool tracked = false;
     };
 
     void afterAnimating();
     void beforeSynchronizing();
+    void afterSynchronizing();
+    void afterRendering();
     void frameSwapped();
 
     QQuickWindow *m_window;

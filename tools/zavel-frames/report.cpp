@@ -25,7 +25,9 @@ void printReport(const RunFacts &run, const FrameClock::Results &frames, const A
     std::printf("\n");
     line("work per frame", frames.work);
     line("  polish", frames.polish);
-    line(frames.renderThread ? "  sync, render, swap (render thread)" : "  sync, render, swap", frames.syncRenderSwap);
+    line(frames.renderThread ? "  sync (render thread)" : "  sync", frames.sync);
+    line(frames.renderThread ? "  render (render thread)" : "  render", frames.render);
+    line(frames.renderThread ? "  swap (render thread)" : "  swap", frames.swap);
     if (frames.renderThread)
         line("interface thread per frame", frames.interfaceThread);
     line("interval while animating", frames.animatedInterval);
