@@ -4,10 +4,11 @@
 # afterwards. Builds nothing: build the zavel-frames target first.
 #
 #   tools/measure-frames.sh [--games N] [--renderer software|opengl] [--home-on tmpfs|disk] [--delay MS]
-#                           [--qml FILE] [BINARY]
+#                           [--qml FILE] [--screenshot PNG] [BINARY]
 #
 # Defaults: 5 games, the software renderer, the home on tmpfs (/dev/shm), a computer delay of 150 ms, and
-# build/tools/zavel-frames/zavel-frames with the interface of its own build tree. With --home-on disk the
+# build/tools/zavel-frames/zavel-frames with the interface of its own build tree; --qml takes another copy of
+# the interface, --screenshot saves the window 10 s into the run. With --home-on disk the
 # home is made in /var/tmp, so every save goes to the disk. The last line printed is
 #   frames F; work p99 W ms; interval p99 I ms; action p99 A ms
 set -euo pipefail
@@ -27,7 +28,7 @@ while [ $# -gt 0 ]; do
         --games) [ $# -ge 2 ] || usage; games=$2; shift 2 ;;
         --renderer) [ $# -ge 2 ] || usage; renderer=$2; shift 2 ;;
         --home-on) [ $# -ge 2 ] || usage; home_on=$2; shift 2 ;;
-        --delay | --qml) [ $# -ge 2 ] || usage; driver_options+=("$1" "$2"); shift 2 ;;
+        --delay | --qml | --screenshot) [ $# -ge 2 ] || usage; driver_options+=("$1" "$2"); shift 2 ;;
         -h | --help) usage ;;
         -*) usage ;;
         *) [ $# -eq 1 ] || usage; binary=$1; shift ;;

@@ -2,11 +2,12 @@
 // feels: the work of every frame and the interval between frames while cards move, and the interface thread's
 // time for every action with the saves inside it. tools/measure-frames.sh runs it under Xvfb in a temporary
 // home:
-//   zavel-frames [--games N] [--delay MS] [--qml FILE] [-qmljsdebugger=...]
+//   zavel-frames [--games N] [--delay MS] [--qml FILE] [--screenshot PNG] [-qmljsdebugger=...]
 // The renderer is Qt Quick's choice: QT_QUICK_BACKEND=software for the software renderer, OpenGL otherwise.
 // With Qt's -qmljsdebugger option the QML debugging services are on, so that qmlprofiler can record a run:
 //   qmlprofiler -o trace.qtd zavel-frames --games 1
-// It refuses to run in the account's own home, whose autosave it would overwrite.
+// --screenshot saves the window 10 s into the run, to see what was measured (that run's frames include the
+// grab). It refuses to run in the account's own home, whose autosave it would overwrite.
 
 #include "actionclock.h"
 #include "clock.h"
@@ -46,11 +47,13 @@ struct Options
     int games = 5;
     int delayMs = 150;
     QString qml = QStringLiteral(ZAVEL_FRAMES_QML);
+    QString screenshot;
 };
 
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--games N] [--delay MS] [--qml FILE] [-qmljsdebugger=...]\n", program);
+    std::fprintf(stderr, "usage: %s [--games N] [--delay MS] [--qml FILE] [--screenshot PNG] [-qmljsdebugger=...]\n",
+                 program);
     return 2;
 }
 
@@ -76,6 +79,8 @@ bool parse(int argc, char **argv, Options *options)
                 return false;
         } else if (std::strcmp(argv[i], "--qml") == 0 && hasValue) {
             options->qml = QString::fromLocal8Bit(argv[++i]);
+        } else if (std::strcmp(argv[i], "--screenshot") == 0 && hasValue) {
+            options->screenshot = QString::fromLocal8Bit(argv[++i]);
         } else {
             return false;
         }
@@ -206,6 +211,11 @@ int main(int argc, char **argv)
 
     view->resize(540, 960);
     view->show();
+    if (!options.screenshot.isEmpty()) {
+        QQuickView *window = view.get();
+        const QString file = options.screenshot;
+        QTimer::singleShot(10000, window, [window, file] { window->grabWindow().save(file); });
+    }
     const int status = app.exec();
     const double seconds = nsToMs(nowNs() - startNs) / 1000;
 
