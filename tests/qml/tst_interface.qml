@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import QtTest 1.2
+import "."
 
 // Plays the real interface by tapping as a person would. The interface must answer every animation well before
 // the engine's watchdog (5 s for a flight, 9 s otherwise) would, and leave no warning behind.
@@ -8,76 +9,19 @@ Item {
     width: 540
     height: 960
 
-    TestCase {
+    InterfaceCase {
         name: "Interface"
-        when: windowShown
-
-        property Item app: null
-        readonly property var engine: app ? app.engine : null
 
         // Nine of Hearts on the pile: the King of Leaves does not fit, the rest of the hand does.
         readonly property string simpleGame: "H KL 9B UA LH 8B H 7B 7L TA 8H KA D TH 9H"
-
-        function launch(spec, timeScale) {
-            if (app)
-                app.destroy();
-            wait(0);
-            verify(testSupport.writeGame(spec || ""), "the crafted game is valid");
-            app = Qt.createComponent(mainQml).createObject(window, { width: window.width, height: window.height,
-                                                                     animationTimeScale: timeScale || 0.2 });
-            verify(app, "the main QML file loads");
-            if (spec)
-                compare(engine.lastEvent, "Game restored");
-            engine.aiPlayDelay = 20;
-            waitForRendering(app);
-            waitIdle();
-        }
-
-        function waitIdle() {
-            tryCompare(engine, "visualPhase", 0, 4000, "the interface completes the phase");
-        }
-
-        function waitForPlayer() {
-            tryVerify(function() { return engine.playerInputEnabled || engine.winnerPlayer >= 0; }, 8000);
-        }
-
-        function item(name) {
-            var found = findChild(app, name);
-            verify(found !== null, name + " exists");
-            return found;
-        }
-
-        function click(name) {
-            var target = item(name);
-            verify(target.visible && target.enabled, name + " can be tapped");
-            mouseClick(target);
-        }
-
-        function handIds() {
-            return engine.playerHand.map(function(card) { return card.id; });
-        }
 
         // The sum of the hand's opacities: a card still on its way from the talon does not show.
         function shownCards() {
             return handIds().reduce(function(sum, id) { return sum + item("handCard_" + id).opacity; }, 0);
         }
 
-        // Taps the part of the card that its right neighbour leaves uncovered.
-        function tapCard(cardId) {
-            var card = item("handCard_" + cardId);
-            mouseClick(card, card.tapX, card.height / 2);
-        }
-
         function playedByMe(cardId) {
             return engine.discardCards.some(function(card) { return card.id === cardId && card.playedBy === 0; });
-        }
-
-        function initTestCase() {
-            testSupport.watchWarnings();
-        }
-
-        function cleanup() {
-            compare(testSupport.takeWarnings(), [], "no warnings from QML or the engine");
         }
 
         // Each turn answers a chooser, declares when the button offers it, plays the first card marked
@@ -173,7 +117,7 @@ Item {
 
         // Switched off, the engine ends the flight itself: nothing stays in the air or hidden, and play goes on.
         function test_animationsOffDuringAFlight() {
-            launch(simpleGame, 4);
+            launch(simpleGame, { timeScale: 4 });
             engine.aiPlayDelay = 5000;
             tapCard("0_9");
             compare(engine.visualPhase, 1);

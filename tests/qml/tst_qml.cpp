@@ -1,15 +1,18 @@
 // The interface's Qt Quick tests: the real main QML file and engine, in Qt's test mode under a home of this run's
-// own, so that the autosave starts empty and other test programs running at the same time cannot touch it.
+// own, so that the autosave starts empty and other test programs running at the same time cannot touch it. The
+// interface's database lives in an offline storage folder of the run's own, never the user's.
 
 #include "gameengine.h"
 #include "gametext.h"
 #include "languagesettings.h"
+#include "storagesupport.h"
 
 #include <QDir>
 #include <QSaveFile>
 #include <QScopedPointer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtQml>
 #include <QtQuickTest>
 
@@ -64,6 +67,15 @@ public:
     }
     Q_INVOKABLE QStringList takeWarnings() { return std::exchange(warnings, QStringList()); }
 
+    // Runs the texts in Hungarian from the catalogue the build made, or in English again, as a start in that
+    // language would: the interface made after this call shows it.
+    Q_INVOKABLE bool useHungarian(bool hungarian)
+    {
+        QCoreApplication::removeTranslator(&m_translator);
+        return !hungarian
+            || (m_translator.load(QStringLiteral(ZAVEL_CATALOGUE)) && QCoreApplication::installTranslator(&m_translator));
+    }
+
 public slots:
     void applicationAvailable()
     {
@@ -76,7 +88,9 @@ public slots:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
         qmlRegisterType<GameEngine>("harbour.zavel", 1, 0, "GameEngine");
+        engine->setOfflineStoragePath(m_home.filePath(QStringLiteral("offline-storage")));
         QQmlContext *context = engine->rootContext();
+        context->setContextProperty(QStringLiteral("storageSupport"), new StorageSupport(engine, this));
         context->setContextProperty(QStringLiteral("languageSettings"), m_language.data());
         context->setContextProperty(QStringLiteral("testSupport"), this);
         context->setContextProperty(QStringLiteral("mainQml"),
@@ -87,6 +101,7 @@ public slots:
 private:
     QTemporaryDir m_home;
     QScopedPointer<LanguageSettings> m_language;
+    QTranslator m_translator;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(zavel_qml, Setup)

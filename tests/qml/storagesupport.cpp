@@ -1,0 +1,154 @@
+#include "storagesupport.h"
+
+#include "withoutfileoverride.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <sys/stat.h>
+
+namespace {
+
+const char databaseName[] = "harbour-zavel";
+const char ownConnection[] = "storage-support";
+const char lockConnection[] = "storage-support-lock";
+
+bool exec(QSqlDatabase &db, const QString &sql, const QVariantList &values = QVariantList())
+{
+    QSqlQuery query(db);
+    if (!query.prepare(sql))
+        return false;
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    return query.exec();
+}
+
+} // namespace
+
+StorageSupport::StorageSupport(QQmlEngine *engine, QObject *parent)
+    : QObject(parent)
+    , m_engine(engine)
+{
+}
+
+StorageSupport::~StorageSupport()
+{
+    release();
+}
+
+// Where the QML engine keeps a database: its offline storage, Databases/, the MD5 of the database's name.
+QString StorageSupport::databaseFile() const
+{
+    const QByteArray id = QCryptographicHash::hash(databaseName, QCryptographicHash::Md5).toHex();
+    return m_engine->offlineStoragePath() + QStringLiteral("/Databases/") + QString::fromLatin1(id)
+        + QStringLiteral(".sqlite");
+}
+
+void StorageSupport::dropConnections()
+{
+    for (const QString &name : QSqlDatabase::connectionNames()) {
+        if (name != QLatin1String(lockConnection))
+            QSqlDatabase::removeDatabase(name);
+    }
+}
+
+// The layout the interface writes: meta with the schema's version, one row a preference (JSON), results.
+bool StorageSupport::writeDatabase(int schema, const QVariantMap &preferences)
+{
+    QFile::remove(databaseFile());
+    QDir().mkpath(QFileInfo(databaseFile()).absolutePath());
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::fromLatin1(ownConnection));
+        db.setDatabaseName(databaseFile());
+        ok = db.open();
+        ok = ok && exec(db, QStringLiteral("CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL)"));
+        ok = ok && exec(db, QStringLiteral("CREATE TABLE preferences(key TEXT PRIMARY KEY, value TEXT NOT NULL)"));
+        ok = ok
+            && exec(db, QStringLiteral("CREATE TABLE results(id INTEGER PRIMARY KEY AUTOINCREMENT, finished TEXT NOT "
+                                       "NULL, players INTEGER NOT NULL, outcome TEXT NOT NULL, winner TEXT, "
+                                       "opponents TEXT NOT NULL, fingerprint TEXT NOT NULL)"));
+        ok = ok && exec(db, QStringLiteral("INSERT INTO meta VALUES('schema', ?)"), {QString::number(schema)});
+        for (auto it = preferences.constBegin(); ok && it != preferences.constEnd(); ++it) {
+            const QByteArray json = QJsonDocument::fromVariant(QVariantList{it.value()}).toJson(QJsonDocument::Compact);
+            // The value alone, without the list that QJsonDocument needs around a plain value.
+            ok = exec(db, QStringLiteral("INSERT INTO preferences VALUES(?, ?)"),
+                      {it.key(), QString::fromUtf8(json.mid(1, json.size() - 2))});
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QString::fromLatin1(ownConnection));
+    return ok;
+}
+
+bool StorageSupport::prepare(const QString &kind, const QVariantMap &preferences)
+{
+    release();
+    dropConnections();
+    const QString file = databaseFile();
+    if (kind == QLatin1String("missing")) {
+        QFile::remove(file);
+        return !QFileInfo::exists(file);
+    }
+    if (kind == QLatin1String("corrupt")) {
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile junk(file);
+        return junk.open(QIODevice::WriteOnly) && junk.write(QByteArray(4096, '\x5a')) == 4096;
+    }
+    if (!writeDatabase(kind == QLatin1String("newer") ? 2 : 1, preferences))
+        return false;
+    if (kind == QLatin1String("readonly")) {
+        m_withoutOverride.reset(new WithoutFileOverride);
+        return ::chmod(qPrintable(file), 0444) == 0
+            && ::chmod(qPrintable(QFileInfo(file).absolutePath()), 0555) == 0
+            && m_withoutOverride->permissionsBind();
+    }
+    if (kind == QLatin1String("locked")) {
+        m_lock = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::fromLatin1(lockConnection));
+        m_lock.setDatabaseName(file);
+        return m_lock.open() && exec(m_lock, QStringLiteral("BEGIN EXCLUSIVE"));
+    }
+    return true;
+}
+
+void StorageSupport::release()
+{
+    if (m_lock.isValid()) {
+        m_lock.close();
+        m_lock = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QString::fromLatin1(lockConnection));
+    }
+    m_withoutOverride.reset();
+    const QString file = databaseFile();
+    ::chmod(qPrintable(QFileInfo(file).absolutePath()), 0755);
+    ::chmod(qPrintable(file), 0644);
+}
+
+QStringList StorageSupport::rows(const QString &table)
+{
+    QStringList out;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::fromLatin1(ownConnection));
+        db.setDatabaseName(databaseFile());
+        if (db.open()) {
+            QSqlQuery query(db);
+            if (table == QLatin1String("results")) {
+                query.exec(QStringLiteral("SELECT outcome FROM results ORDER BY id"));
+                while (query.next())
+                    out << query.value(0).toString();
+            } else if (table == QLatin1String("preferences") || table == QLatin1String("meta")) {
+                query.exec(QStringLiteral("SELECT key, value FROM %1 ORDER BY key").arg(table));
+                while (query.next())
+                    out << query.value(0).toString() + QLatin1Char('=') + query.value(1).toString();
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QString::fromLatin1(ownConnection));
+    return out;
+}

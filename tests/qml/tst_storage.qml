@@ -1,0 +1,199 @@
+import QtQuick 2.6
+import QtTest 1.2
+import "."
+import "../../qml/storage/statistics.js" as Stats
+
+// What the interface keeps between runs: the player's preferences, the statistics and their counting rules,
+// and a table that works whatever state the database is in.
+Item {
+    id: window
+    width: 540
+    height: 960
+
+    InterfaceCase {
+        name: "Preferences"
+
+        // Everything the player sets survives closing the interface: the engine starts with it before it
+        // restores the game, which keeps its own two players while the next game will have four.
+        function test_surviveTwoLifetimes() {
+            launch("H 8B 9B KH H 8H 9H D TA");
+            showPage("settings");
+            click("playerCount_2");
+            item("playerNameField").text = "Cleo";
+            click("difficulty2_0");
+            // Further down the page: their signals, as a tap sends them.
+            item("textSize_2").clicked();
+            item("animationsSwitch").clicked();
+            item("sortSwitch").clicked();
+            engine.aiPlayDelay = 1250;
+            launch("", { keepStorage: true, delay: 1250 });
+            compare([engine.playerCount, engine.playerName, engine.ai1Name, engine.ai2Difficulty, engine.aiPlayDelay,
+                     engine.animationsEnabled, app.sortHand, app.preferences.textSize],
+                    [4, "Cleo", "", 0, 1250, false, true, 2]);
+            compare(engine.activePlayerCount, 4, "the first deal uses them");
+            engine.playerCount = 3;
+            launch("H 8B 9B KH H 8H 9H D TA", { keepStorage: true });
+            compare([engine.playerCount, engine.activePlayerCount], [3, 2]);
+            showPage("settings");
+            compare(item("playerCountNote").text, "This game has 2 players; the next new game will have 3.");
+        }
+
+        // An unset name is the engine's own translated one; the field shows it as its placeholder.
+        function test_defaultNamesTranslated() {
+            verify(testSupport.useHungarian(true));
+            launch("");
+            compare(engine.playerName, "");
+            compare(engine.participants[0].name, "Játékos");
+            compare(engine.participants[1].name, "Gép 1");
+            showPage("settings");
+            compare(item("playerNameField").placeholder, "Játékos");
+            close();
+            verify(testSupport.useHungarian(false));
+        }
+
+        // A name field stops at its limit and says so.
+        function test_nameLimit() {
+            launch("");
+            showPage("settings");
+            var field = item("playerNameField");
+            field.text = "Abcdefghijklmnopqrstuvwxyz and more";
+            compare(engine.playerName.length, 24);
+            verify(item("lengthLimitNote").visible);
+        }
+
+        // Values that do not fit keep their defaults, one by one.
+        function test_storedValuesChecked() {
+            launch("", { delay: null, preferences: { playerCount: 9, names: ["A", "B"], difficulties: [1, 0, 0, 0],
+                                                     aiPlayDelay: -5, sortHand: "yes", textSize: 1 } });
+            compare([engine.playerCount, engine.ai1Name, engine.ai1Difficulty, engine.aiPlayDelay, app.sortHand,
+                     app.preferences.textSize], [2, "", 0, 650, false, 1]);
+        }
+    }
+
+    InterfaceCase {
+        name: "Storage"
+
+        function test_hostile_data() {
+            return [
+                { tag: "missing", kind: "missing", warns: false },
+                { tag: "corrupt", kind: "corrupt", warns: true },
+                { tag: "newer version", kind: "newer", warns: true },
+                { tag: "read-only", kind: "readonly", warns: true, keeps: true },
+                { tag: "locked", kind: "locked", warns: true }
+            ];
+        }
+
+        // A database the interface cannot use gives the defaults at once, one warning line, a working table
+        // and an autosave that is restored as it was. What could be read is never overwritten.
+        function test_hostile(data) {
+            var game = "H 8B 9B KH H 8H 9H D TB";
+            var started = Date.now();
+            launch(game, { storage: data.kind, preferences: { playerCount: 4, names: ["Cleo", "", "", ""] } });
+            verify(Date.now() - started < 3000, "the interface did not wait for the database");
+            compare(engine.playerCount, data.keeps ? 4 : 2);
+            compare(engine.playerName, data.keeps ? "Cleo" : "");
+            compare(handIds(), ["0_8", "0_9", "3_13"], "the autosave's game");
+            tapCard("0_8");
+            waitIdle();
+            verify(engine.discardCards.some(function(card) { return card.id === "0_8" && card.playedBy === 0; }),
+                   "the game goes on");
+            engine.playerCount = 3;
+            app.preferences.flush();
+            var warnings = testSupport.takeWarnings();
+            compare(warnings.length, data.warns ? 1 : 0, warnings.join("\n"));
+            if (data.warns)
+                verify(warnings[0].indexOf("[harbour-zavel]") >= 0, warnings[0]);
+            storageSupport.release();
+            var kept = storageSupport.rows("preferences");
+            if (data.kind === "missing")
+                verify(kept.indexOf("playerCount=3") >= 0, "written: " + kept);
+            else if (data.kind !== "corrupt")
+                verify(kept.indexOf("playerCount=4") >= 0, "not overwritten: " + kept);
+        }
+    }
+
+    InterfaceCase {
+        name: "Statistics"
+
+        function result(outcome, players) {
+            return { outcome: outcome, players: players, finished: "2026-12-01T10:00:00Z", winner: "", opponents: [] };
+        }
+
+        function test_counting_data() {
+            return [
+                { tag: "nothing yet", outcomes: [], overall: [0, 0, 0, 0, 0], four: [0, 0, 0, 0, 0], abandoned: 0 },
+                { tag: "a win and a loss", outcomes: ["won 4", "lost 4"], overall: [2, 1, 50, 0, 1],
+                  four: [2, 1, 50, 0, 1], abandoned: 0 },
+                { tag: "streaks", outcomes: ["won 2", "won 3", "lost 2", "won 2", "won 4", "won 2"],
+                  overall: [6, 5, 83, 3, 3], four: [1, 1, 100, 1, 1], abandoned: 0 },
+                { tag: "abandoned apart, ending a streak", outcomes: ["won 4", "abandoned 4", "won 4"],
+                  overall: [2, 2, 100, 1, 1], four: [2, 2, 100, 1, 1], abandoned: 1 },
+                { tag: "per player count", outcomes: ["won 2", "lost 3", "won 4", "lost 4"],
+                  overall: [4, 2, 50, 0, 1], four: [2, 1, 50, 0, 1], abandoned: 0 }
+            ];
+        }
+
+        function test_counting(data) {
+            var results = data.outcomes.map(function(o) { return result(o.split(" ")[0], parseInt(o.split(" ")[1])); });
+            var summary = Stats.summarize(results);
+            var figures = function(t) { return [t.played, t.won, t.rate, t.streak, t.best]; };
+            compare(figures(summary.overall), data.overall);
+            compare(figures(summary.byPlayers[2]), data.four);
+            compare(summary.abandoned, data.abandoned);
+            compare(summary.recent.length, Math.min(10, results.length));
+        }
+
+        function test_lastTenNewestFirst() {
+            var results = [];
+            for (var i = 0; i < 12; ++i)
+                results.push(result(i % 2 ? "won" : "lost", 2 + i % 3));
+            var recent = Stats.summarize(results).recent;
+            compare(recent.length, 10);
+            compare([recent[0].players, recent[9].players], [results[11].players, results[2].players]);
+        }
+
+        // A game counts once when it ends.
+        function test_liveWin() {
+            launch("H 9H UA H 8B 8L 9B 9L TA D TH");
+            click("zavelButton");
+            tapCard("3_9");
+            waitForPlayer();
+            tapCard("2_12");
+            tryCompare(engine, "winnerPlayer", 0, 3000);
+            compare(app.statistics.results.map(function(r) { return [r.outcome, r.players, r.winner]; }),
+                    [["won", 2, "Player"]]);
+            compare(app.statistics.results[0].opponents, [{ name: "AI 1", level: 1 }]);
+            compare(storageSupport.rows("results"), ["won"]);
+        }
+
+        // A finished game in the autosave that was never counted (the app closed as it ended) counts at the
+        // next start, and never again, not even after a reset; a fresh or untouched deal is not a game; a game
+        // left for a new deal is abandoned.
+        function test_restartsResetsAndNewGames() {
+            launch("H H 8H D TA 9A/0 win=0");
+            compare(storageSupport.rows("results"), ["won"]);
+            launch("", { keepGame: true, keepStorage: true });
+            compare(storageSupport.rows("results"), ["won"]);
+            showPage("statistics");
+            click("statisticsReset");
+            click("confirmYes");
+            compare(app.statistics.results.length, 0);
+            launch("", { keepGame: true, keepStorage: true });
+            compare(storageSupport.rows("results"), []);
+            click("resultNewGame");
+            waitIdle();
+            app.requestNewGame();
+            click("confirmYes");
+            waitIdle();
+            compare(storageSupport.rows("results"), [], "an untouched deal is no game");
+            launch("H KL 9B UA LH 8B H 7B 7L TA 8H KA D TH 9H", { keepStorage: true });
+            tapCard("0_9");
+            waitIdle();
+            app.requestNewGame();
+            click("confirmYes");
+            compare(storageSupport.rows("results"), ["abandoned"]);
+            compare(app.statistics.summary.abandoned, 1);
+            compare(app.statistics.summary.overall.played, 0);
+        }
+    }
+}
