@@ -5,11 +5,7 @@
     <name>ActionBar</name>
     <message>
         <source>Draw</source>
-        <translation>Húzok</translation>
-    </message>
-    <message>
-        <source>Accept</source>
-        <translation>Vállalom</translation>
+        <translation>Húzz</translation>
     </message>
     <message>
         <source>Declared</source>
@@ -18,6 +14,10 @@
     <message>
         <source>Zavél!</source>
         <translation>Zavél!</translation>
+    </message>
+    <message>
+        <source>Take penalty</source>
+        <translation>Vállald</translation>
     </message>
 </context>
 <context>
@@ -32,10 +32,43 @@
     </message>
 </context>
 <context>
+    <name>FirstRunCard</name>
+    <message>
+        <source>Welcome to Zavél</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Play a card of the same suit or rank as the top card.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sevens, Aces, Uppers and Lowers do more: “How to play” tells you what.</source>
+        <extracomment>Upper and Lower are card names (Hungarian: felső, alsó); “How to play” is the button below</extracomment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Holding two cards? Tap Zavél! before you play one, or you draw four.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The game saves itself after every move.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Play</source>
+        <extracomment>Button that closes the welcome and starts playing</extracomment>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>GameEngine</name>
     <message>
         <source>Bells</source>
-        <translation>Tök</translation>
+        <translation>tök</translation>
     </message>
     <message>
         <source>Your turn</source>
@@ -51,7 +84,7 @@
     </message>
     <message>
         <source>%1 draws %2 penalty cards</source>
-        <translation>%1 %2 büntetőlapot húz</translation>
+        <translation>%1 húz %2 büntetőlapot</translation>
     </message>
     <message>
         <source>%1 skips a turn</source>
@@ -71,47 +104,47 @@
     </message>
     <message>
         <source>Leaves</source>
-        <translation>Zöld</translation>
+        <translation>zöld</translation>
     </message>
     <message>
         <source>Acorns</source>
-        <translation>Makk</translation>
+        <translation>makk</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation>Piros</translation>
+        <translation>piros</translation>
     </message>
     <message>
         <source>Seven</source>
-        <translation>Hetes</translation>
+        <translation>hetes</translation>
     </message>
     <message>
         <source>Eight</source>
-        <translation>Nyolcas</translation>
+        <translation>nyolcas</translation>
     </message>
     <message>
         <source>Nine</source>
-        <translation>Kilences</translation>
+        <translation>kilences</translation>
     </message>
     <message>
         <source>Ten</source>
-        <translation>Tízes</translation>
+        <translation>tízes</translation>
     </message>
     <message>
         <source>Lower</source>
-        <translation>Alsó</translation>
+        <translation>alsó</translation>
     </message>
     <message>
         <source>Upper</source>
-        <translation>Felső</translation>
+        <translation>felső</translation>
     </message>
     <message>
         <source>King</source>
-        <translation>Király</translation>
+        <translation>király</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation>Ász</translation>
+        <translation>ász</translation>
     </message>
     <message>
         <source>%1 won the game</source>
@@ -131,7 +164,7 @@
     </message>
     <message>
         <source>Skip turn</source>
-        <translation>Kimaradás</translation>
+        <translation>Maradj ki</translation>
     </message>
     <message>
         <source>%1: choose a suit</source>
@@ -143,18 +176,18 @@
     </message>
     <message>
         <source>%1: play a seven or draw %2</source>
-        <translation>%1: hetes, vagy %2 lap húzása</translation>
+        <translation>%1: hetes vagy %2 lap húzása</translation>
     </message>
     <message>
         <source>%1: play an ace or skip</source>
-        <translation>%1: ász, vagy kimaradás</translation>
+        <translation>%1: ász vagy kimaradás</translation>
     </message>
     <message>
         <source>%1 — %2 requested</source>
         <translation>%1 — kérés: %2</translation>
     </message>
     <message>
-        <source>%1&apos;s turn</source>
+        <source>%1's turn</source>
         <translation>%1 jön</translation>
     </message>
     <message>
@@ -203,31 +236,11 @@
     </message>
     <message>
         <source>Match the suit or rank of the top card</source>
-        <translation>A felső lap színét vagy értékét kell követni</translation>
+        <translation>A legfelső lap színét vagy értékét kell követni</translation>
     </message>
 </context>
 <context>
     <name>GameTable</name>
-    <message>
-        <source>New game</source>
-        <translation>Új játék</translation>
-    </message>
-    <message>
-        <source>Resume</source>
-        <translation>Folytatás</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Szünet</translation>
-    </message>
-    <message>
-        <source>Pace</source>
-        <translation>Tempó</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Beállítások</translation>
-    </message>
     <message>
         <source>Zavél declared</source>
         <translation>Zavél bemondva</translation>
@@ -235,6 +248,35 @@
     <message>
         <source>Paused</source>
         <translation>Szünetel</translation>
+    </message>
+</context>
+<context>
+    <name>Hand</name>
+    <message>
+        <source>playable</source>
+        <translation>kijátszható</translation>
+    </message>
+</context>
+<context>
+    <name>HintBubble</name>
+    <message>
+        <source>You hold two cards. Before you play one, tap Zavél!, or you draw four penalty cards.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No more hints</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>InfoPanel</name>
+    <message>
+        <source>Move log</source>
+        <translation>Lépésnapló</translation>
     </message>
 </context>
 <context>
@@ -275,6 +317,91 @@
         <source>Hard</source>
         <translation>Nehéz</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card: %1 its rank, %2 its suit ("Ace of Hearts"); the names are those of the suits and ranks</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <extracomment>Key that picks Bells in the suit chooser: one letter, the first of the suit's name</extracomment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <comment>suit key</comment>
+        <extracomment>Key that picks Leaves in the suit chooser: one letter, the first of the suit's name</extracomment>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <comment>suit key</comment>
+        <extracomment>Key that picks Acorns in the suit chooser: one letter, the first of the suit's name</extracomment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>Key that picks Hearts in the suit chooser: one letter, the first of the suit's name</extracomment>
+        <translation>P</translation>
+    </message>
+</context>
+<context>
+    <name>LogPage</name>
+    <message>
+        <source>Move log</source>
+        <translation>Lépésnapló</translation>
+    </message>
+</context>
+<context>
+    <name>MoveLog</name>
+    <message>
+        <source>The talon ran out: the discard pile is shuffled into a new talon</source>
+        <translation>Elfogyott a húzópakli: a dobópakli lapjaiból, megkeverve, új húzópakli lesz</translation>
+    </message>
+    <message>
+        <source>New game with %1 players; the first card is %2</source>
+        <translation>Új játszma, %1 játékos; a kezdőlap: %2</translation>
+    </message>
+    <message>
+        <source>%1 plays %2</source>
+        <translation>%1 lerakja: %2</translation>
+    </message>
+    <message>
+        <source>%1 forgot to say Zavél and draws penalty cards: %2</source>
+        <translation>%1 elfelejtette bemondani: Zavél; büntetőlapot húz: %2</translation>
+    </message>
+    <message>
+        <source>%1 draws penalty cards: %2</source>
+        <translation>%1 büntetőlapot húz: %2</translation>
+    </message>
+    <message>
+        <source>%1 draws a card</source>
+        <translation>%1 húz egy lapot</translation>
+    </message>
+    <message>
+        <source>%1 finds no card to draw</source>
+        <translation>%1 nem tud lapot húzni, elfogytak a lapok</translation>
+    </message>
+    <message>
+        <source>Game resumed where it was left</source>
+        <translation>A játszma ott folytatódik, ahol abbamaradt</translation>
+    </message>
+    <message>
+        <source>%1 says Zavél!</source>
+        <translation>%1 bemondja: Zavél!</translation>
+    </message>
+    <message>
+        <source>%1 skips a turn</source>
+        <translation>%1 kimarad egy körből</translation>
+    </message>
+    <message>
+        <source>%1 requests %2</source>
+        <translation>%1 ezt kéri: %2</translation>
+    </message>
+    <message>
+        <source>%1 wins the game</source>
+        <translation>%1 megnyerte a játszmát</translation>
+    </message>
 </context>
 <context>
     <name>OpponentSeat</name>
@@ -286,6 +413,32 @@
         <source>Last card!</source>
         <translation>Utolsó lap!</translation>
     </message>
+    <message>
+        <source>%1, %2: %3 cards</source>
+        <translation>%1, %2: %3 lap</translation>
+    </message>
+    <message>
+        <source>on turn</source>
+        <translation>soron van</translation>
+    </message>
+</context>
+<context>
+    <name>PageHeader</name>
+    <message>
+        <source>Done</source>
+        <translation>Kész</translation>
+    </message>
+</context>
+<context>
+    <name>PauseBanner</name>
+    <message>
+        <source>The game is paused</source>
+        <translation>A játék szünetel</translation>
+    </message>
+    <message>
+        <source>Tap here to go on</source>
+        <translation>Koppints ide a folytatáshoz</translation>
+    </message>
 </context>
 <context>
     <name>QuickSettings</name>
@@ -295,7 +448,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation>Bezár</translation>
+        <translation>Bezárás</translation>
     </message>
     <message>
         <source>Computer move delay: %1 s</source>
@@ -329,26 +482,154 @@
     </message>
 </context>
 <context>
+    <name>RulesPage</name>
+    <message>
+        <source>The aim and the deal</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zavél is a card game for two to four players with a Hungarian deck of 32 cards: four suits, Bells, Leaves, Acorns and Hearts, each with the ranks Seven, Eight, Nine, Ten, Lower, Upper, King and Ace. The aim is to be the first to get rid of all your cards.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>You play against one to three computer players. Everyone is dealt five cards. One card is turned face up in the middle of the table: the starting card, which is never a Seven, Lower, Upper or Ace. The cards played later go on top of it, on the discard pile. The rest of the deck lies face down as the talon, the stack you draw from.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>You start every new game. The turn then passes from player to player, always in the same order around the table.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Playing and drawing</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>On your turn, play one card that matches the top card of the discard pile in suit or in rank. On the Nine of Leaves, for example, any Leaves card or any Nine may go.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>If none of your cards fits, draw one card from the talon. That ends your turn: the drawn card waits for your next turn, even if it would fit now. You may draw only when you cannot play.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The four special cards</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sevens, Aces, Uppers and Lowers do more than the other cards. Apart from the Upper, they are played like any other card, on the same suit or rank.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Seven</source>
+        <extracomment>The card name: the Seven</extracomment>
+        <translation type="unfinished">Hetes</translation>
+    </message>
+    <message>
+        <source>The next player must draw two cards, unless they answer with a Seven of any suit. Sevens stack: each further Seven adds two more cards, and the first player who does not answer draws them all. While this penalty waits, only a Seven may be played.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ace</source>
+        <extracomment>The card name: the Ace</extracomment>
+        <translation type="unfinished">Ász</translation>
+    </message>
+    <message>
+        <source>The next player loses a turn, unless they answer with an Ace of any suit. An answering Ace hands the skip on to the next player; Aces do not add up, so whoever does not answer loses just one turn. While the skip waits, only an Ace may be played.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Upper</source>
+        <extracomment>The card name: the Upper, a face card of the Hungarian deck (Hungarian: felső)</extracomment>
+        <translation type="unfinished">Felső</translation>
+    </message>
+    <message>
+        <source>The Upper goes on any card, whatever its suit or rank, as long as no penalty waits and nothing is requested. After playing it, you request a suit. While a suit is requested, an Upper of any suit may be played too, and its player requests a suit anew.</source>
+        <extracomment>Upper and Lower are card names (Hungarian: felső, alsó)</extracomment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Lower</source>
+        <extracomment>The card name: the Lower, a face card of the Hungarian deck (Hungarian: alsó)</extracomment>
+        <translation type="unfinished">Alsó</translation>
+    </message>
+    <message>
+        <source>After playing a Lower, you request a rank: any rank, a Seven or an Ace too. While a rank is requested, a Lower of any suit may be played too, and its player requests a rank anew. A requested Seven or Ace works as usual when it is played.</source>
+        <extracomment>Lower is a card name (Hungarian: alsó)</extracomment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>While a suit is requested, only cards of that suit and Uppers fit; while a rank is requested, only cards of that rank and Lowers fit. The top card does not count then.</source>
+        <extracomment>Upper and Lower are card names (Hungarian: felső, alsó)</extracomment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A request binds every player in turn, you too when the turn comes back to you, until someone plays a card. It survives any number of draws: a player without a fitting card draws one, and the request stands for the next player.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>When a Seven's penalty or an Ace's skip waits for you, answer a Seven with a Seven and an Ace with an Ace, or take the penalty with the button that then reads “%1” (with the number of cards waiting) or “%2”.</source>
+        <extracomment>%1 and %2 are the texts of the button that takes a penalty, e.g. "Draw 4 cards" and "Skip turn"</extracomment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A penalty cannot be ignored: you may not draw a single card instead, nor play anything else. You may take it even when you hold a Seven or an Ace. Taking it ends your turn, and the next player goes on as usual.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zavél!</source>
+        <translation type="unfinished">Zavél!</translation>
+    </message>
+    <message>
+        <source>When you hold two cards and are about to play one of them, tap Zavél! first, then play the card. You can say it only on your turn, when you have a card to play.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>If you forget, you draw four penalty cards as you play, fewer if the cards run out, and the card you played still works. Your very last card needs no Zavél. The computer players say it too.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The reshuffle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>When the talon runs out, the discard pile except its top card is shuffled and becomes the new talon; the top card stays where it is. If no cards are left at all, you draw fewer, or none, and the game goes on.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Winning</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The first player to play their last card wins. That last card has no effect: a last Seven makes nobody draw, a last Ace skips nobody, and a last Upper or Lower requests nothing.</source>
+        <extracomment>Upper and Lower are card names (Hungarian: felső, alsó)</extracomment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>SettingsPage</name>
     <message>
         <source>Settings</source>
         <translation>Beállítások</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Kész</translation>
-    </message>
-    <message>
         <source>Players</source>
         <translation>Játékosok</translation>
     </message>
     <message>
-        <source>The new number of players takes effect with the next new game.</source>
-        <translation>A játékosok új száma a következő új játéktól érvényes.</translation>
-    </message>
-    <message>
         <source>New game now</source>
-        <translation>Új játék most</translation>
+        <translation>Új játék indítása</translation>
     </message>
     <message>
         <source>Names and strength</source>
@@ -359,16 +640,8 @@
         <translation>A neved</translation>
     </message>
     <message>
-        <source>Player</source>
-        <translation>Játékos</translation>
-    </message>
-    <message>
         <source>Computer player %1</source>
         <translation>%1. gépi játékos</translation>
-    </message>
-    <message>
-        <source>AI %1</source>
-        <translation>Gép %1</translation>
     </message>
     <message>
         <source>Pace</source>
@@ -402,12 +675,156 @@
         <source>The new language takes effect when the game is started again.</source>
         <translation>Az új nyelv a játék következő indításakor lép életbe.</translation>
     </message>
+    <message>
+        <source>This game has %1 players; the next new game will have %2.</source>
+        <translation>Ebben a játszmában %1 játékos van; a következő új játszmában %2 lesz.</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Betűméret</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normál</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Nagy</translation>
+    </message>
+    <message>
+        <source>Largest</source>
+        <translation>Legnagyobb</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsPage</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Nyert</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Félbehagyva</translation>
+    </message>
+    <message>
+        <source>%1 won</source>
+        <translation>%1 nyert</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Against %1</source>
+        <translation>Ellenfelek: %1</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statisztika</translation>
+    </message>
+    <message>
+        <source>All games</source>
+        <translation>Minden játszma</translation>
+    </message>
+    <message>
+        <source>%1 players</source>
+        <translation>%1 játékos</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Játszott</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Nyerési arány</translation>
+    </message>
+    <message>
+        <source>Streak</source>
+        <translation>Sorozat</translation>
+    </message>
+    <message>
+        <source>Best streak</source>
+        <translation>Legjobb sorozat</translation>
+    </message>
+    <message>
+        <source>Abandoned games: %1</source>
+        <translation>Félbehagyott játszmák: %1</translation>
+    </message>
+    <message>
+        <source>Last games</source>
+        <translation>Legutóbbi játszmák</translation>
+    </message>
+    <message>
+        <source>No games yet.</source>
+        <translation>Még nincs befejezett játszma.</translation>
+    </message>
+    <message>
+        <source>Reset the statistics</source>
+        <translation>A statisztika törlése</translation>
+    </message>
+    <message>
+        <source>Reset the statistics?</source>
+        <translation>Törlöd a statisztikát?</translation>
+    </message>
+    <message>
+        <source>Every result is deleted. This cannot be undone.</source>
+        <translation>Minden eredmény törlődik. Ez nem vonható vissza.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Törlés</translation>
+    </message>
 </context>
 <context>
     <name>SuitChooser</name>
     <message>
         <source>Choose a suit</source>
         <translation>Válassz színt</translation>
+    </message>
+</context>
+<context>
+    <name>Talon</name>
+    <message>
+        <source>Talon: %1 cards</source>
+        <translation>Húzópakli: %1 lap</translation>
+    </message>
+    <message>
+        <source>Draw a card</source>
+        <translation>Húzz egy lapot</translation>
+    </message>
+</context>
+<context>
+    <name>TextField</name>
+    <message>
+        <source>No more than %1 characters fit.</source>
+        <translation>Legfeljebb %1 karakter fér el.</translation>
+    </message>
+</context>
+<context>
+    <name>TopBar</name>
+    <message>
+        <source>New game</source>
+        <translation>Új játék</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Folytatás</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Szünet</translation>
+    </message>
+    <message>
+        <source>Pace</source>
+        <translation>Tempó</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
     </message>
 </context>
 <context>
@@ -423,6 +840,22 @@
     <message>
         <source>New game</source>
         <translation>Új játék</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Játékszabályok</translation>
+    </message>
+    <message>
+        <source>Move log</source>
+        <translation>Lépésnapló</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statisztika</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Beállítások</translation>
     </message>
 </context>
 </TS>

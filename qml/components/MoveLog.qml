@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import harbour.zavel 1.0
+import "."
 
 // The game's move log: one short line for every action of every seat, written from what the engine
 // publishes. Plays, draws and the deal come with their animation requests; skips, requests, the player's own
@@ -28,8 +29,7 @@ QtObject {
 
     function cardName(id) {
         var parts = String(id).split("_");
-        //: A card in the move log: %1 its rank, %2 its suit ("Ace of Hearts")
-        return qsTr("%1 of %2").arg(engine.rankName(parseInt(parts[1], 10))).arg(engine.suitName(parseInt(parts[0], 10)));
+        return Labels.cardName(parseInt(parts[0], 10), parseInt(parts[1], 10));
     }
 
     function add(text, seat) {

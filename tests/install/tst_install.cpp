@@ -168,7 +168,7 @@ void TestInstall::startupLanguage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("withCatalogue");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("hu with catalogue") << "hu" << true << "suit=Tök language=hu";
+    QTest::newRow("hu with catalogue") << "hu" << true << "suit=tök language=hu";
     QTest::newRow("hu without catalogue") << "hu" << false << "suit=Bells language=hu";
     QTest::newRow("en") << "en" << true << "suit=Bells language=en";
 }
