@@ -34,10 +34,12 @@ if ! command -v clang++ > /dev/null; then
     exit 1
 fi
 
-if [ ! -f "$BUILD/build.ninja" ]; then
-    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZAVEL_FUZZ=ON \
-        -DZAVEL_BUILD_BENCHMARKS=OFF > "$BUILD.configure.log" 2>&1 || { cat "$BUILD.configure.log"; exit 1; }
-fi
+# Configured at every run, so that a changed option reaches the folder; the compiler is chosen when it is new.
+mkdir -p "$BUILD"
+generator=()
+[ -f "$BUILD/CMakeCache.txt" ] || generator=(-G Ninja)
+CXX=clang++ cmake -S "$ROOT" -B "$BUILD" "${generator[@]}" -DZAVEL_FUZZ=ON -DZAVEL_BUILD_TESTS=ON \
+    -DZAVEL_BUILD_BENCHMARKS=OFF > "$BUILD/configure.log" 2>&1 || { cat "$BUILD/configure.log"; exit 1; }
 cmake --build "$BUILD" --target fuzz_state fuzz_cards
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:symbolize=1}
