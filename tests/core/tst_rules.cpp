@@ -20,6 +20,11 @@ static bool fits(const GameCore &g, const Card &c)
     return c.rank == Upper || c.suit == g.discard.back().suit || c.rank == g.discard.back().rank;
 }
 
+static void situation(GameCore &core, const QString &words)
+{
+    setSituation(core, words.toStdString());
+}
+
 class TestRules : public QObject
 {
     Q_OBJECT
@@ -89,7 +94,7 @@ private slots:
             want.talon.erase(starter);
             for (int i = 0; i < 5 * players; ++i, want.talon.pop_back())
                 want.hands[std::size_t(i % players)].push_back(want.talon.back());
-            setSituation(core, "turn 1 won 1 suit 2 rank 9 draw 4 skip choice 2 by 1");
+            setSituation(core, "win=1 suit=2 rank=9 draw=4 skip choice=2");
             core.announcements.assign(4, true);
             core.setPlayerCount(players);
             core.newGame(seed);
@@ -141,13 +146,13 @@ private slots:
                     QVERIFY(r.forgotZavel == forgot && r.won == (hand.size() == 1) && !core.zavelDeclared(seat));
                     // Four cards for a forgotten declaration; the win has no effect; any play ends the requests.
                     QCOMPARE(int(r.penaltyCards.size()), forgot ? std::min(4, supply + 1) : 0);
-                    setSituation(want,
-                                 r.won               ? QString("turn %1 won %1").arg(seat)
-                                     : rank == Seven ? QString("turn %1 draw %2").arg(next).arg(before.pendingDraw + 2)
-                                     : rank == Ace   ? QString("turn %1 skip").arg(next)
-                                     : rank == Upper ? QString("turn %1 choice 1 by %1").arg(seat)
-                                     : rank == Lower ? QString("turn %1 choice 2 by %1").arg(seat)
-                                                     : QString("turn %1").arg(next));
+                    situation(want,
+                              r.won               ? QString("win=%1").arg(seat)
+                                  : rank == Seven ? QString("turn=%1 draw=%2").arg(next).arg(before.pendingDraw + 2)
+                                  : rank == Ace   ? QString("turn=%1 skip").arg(next)
+                                  : rank == Upper ? QString("turn=%1 choice=1").arg(seat)
+                                  : rank == Lower ? QString("turn=%1 choice=2").arg(seat)
+                                                  : QString("turn=%1").arg(next));
                     break;
                 }
                 case 2: {
@@ -163,7 +168,7 @@ private slots:
                     if ((ok = r.ok)) {
                         QCOMPARE(int(r.drawnCards.size()), std::min(before.pendingDraw, supply));
                         QVERIFY(r.skipped == before.pendingSkip && !core.zavelDeclared(seat));
-                        setSituation(want, QString("turn %1").arg(next));
+                        situation(want, QString("turn=%1").arg(next));
                     }
                     break;
                 }
@@ -173,7 +178,7 @@ private slots:
                     expected = seat == core.currentPlayer && core.winner < 0 && core.pendingChoice == (suit ? 1 : 2)
                         && (suit ? value >= 0 && value <= 3 : value >= 7 && value <= 14);
                     ok = suit ? core.chooseSuit(seat, value) : core.chooseRank(seat, value);
-                    setSituation(want, QString("turn %1 %2 %3").arg(next).arg(suit ? "suit" : "rank").arg(value));
+                    situation(want, QString("turn=%1 %2=%3").arg(next).arg(suit ? "suit" : "rank").arg(value));
                     break;
                 }
                 case 5: { // a computer move for the seat on turn, made alike by the twin
@@ -205,7 +210,7 @@ private slots:
     // The pile under its top card becomes the talon in mid-penalty; a penalty beyond the supply is cleared anyway.
     void reshuffle()
     {
-        GameCore core = game({"8L 9A", "KL"}, "9L/1 KA/0 8H/1 7H/0 7A/1 7B/1");
+        GameCore core = game("H 8L 9A H KL D 9L/1 KA/0 8H/1 7H/0 7A/1 7B/1");
         std::swap(core.talon, core.hands[1]);
         core.pendingDraw = 4;
         std::mt19937 engine = core.rng;
@@ -243,7 +248,8 @@ private slots:
         };
         // clang-format on
         for (const auto &[hand, next, easy, normal, hard] : rows) {
-            const GameCore core = game({hand, std::string("7H 9H LH UH AH").substr(0, 3 * next - 1), "TA"}, "TL");
+            const GameCore core
+                = game("H " + hand + " H " + std::string("7H 9H LH UH AH").substr(0, 3 * next - 1) + " H TA D TL");
             QCOMPARE(core.scoreMove(0, 0, AiDifficulty::Easy), easy);
             QCOMPARE(core.scoreMove(0, 0, AiDifficulty::Normal), normal);
             QCOMPARE(core.scoreMove(0, 0, AiDifficulty::Hard), hard);
@@ -258,14 +264,13 @@ private slots:
             {"9B KB 8L UA", "TB", "", 9, {~0u}, "1 3 -1", 2},
             {"8L 9B 9A KB KA", "9L", "", 2, {0x7FFFFFFEu}, "1 1 -1", 1},
             {"8L 9B 9A KB KA", "9L", "", 3, {0x80000000u}, "1 2 -1", 1},
-            {"9B KB", "7B", "draw 2", 3, {}, "3 -1 -1", 0},
+            {"9B KB", "7B", "draw=2", 3, {}, "3 -1 -1", 0},
             {"8L 9A", "TB", "", 1, {}, "2 -1 -1", 0},
-            {"9L 8L KB", "UB/0", "choice 1 by 0", 0, {4294967292u, 3221225469u}, "4 -1 3", 2},
-            {"9L 9A KB", "LB/0", "choice 2 by 0", 0, {3 * 536870911u}, "5 -1 10", 1},
+            {"9L 8L KB", "UB/0", "choice=1", 0, {4294967292u, 3221225469u}, "4 -1 3", 2},
+            {"9L 9A KB", "LB/0", "choice=2", 0, {3 * 536870911u}, "5 -1 10", 1},
         };
         for (const auto &[hand, top, pending, level, outputs, action, consumed] : rows) {
-            GameCore core = game({hand, "9H 7H", "KH AH"}, top);
-            setSituation(core, pending);
+            GameCore core = game("H " + hand + " H 9H 7H H KH AH D " + top + ' ' + pending.toStdString());
             core.rng = engineWithOutputs(outputs);
             const AiAction a = core.chooseAiAction(0, AiDifficulty(level));
             QCOMPARE(QString("%1 %2 %3").arg(int(a.type)).arg(a.handIndex).arg(a.choice), action);
@@ -287,7 +292,7 @@ private slots:
         };
         // clang-format on
         for (const auto &[hand, level, suit, rank] : rows) {
-            GameCore core = game({hand, "9H"}, "TA");
+            GameCore core = game("H " + hand + " H 9H D TA");
             QCOMPARE(core.bestSuitRequest(0, AiDifficulty(level)), suit);
             QCOMPARE(core.bestRankRequest(0, AiDifficulty(level)), rank);
             QVERIFY(core.rng == GameCore(2, 1).rng);

@@ -1,9 +1,8 @@
-// GameEngine driven as the QML interface drives it. A test needing a particular situation saves it and starts from
-// it. Situations are words: "H" opens the next seat's hand ("H!" a seat that has declared), "D" the discard pile,
-// "T" the talon's top, each bottom first; cards not named lie under the talon. A card is rank then suit (789TLUKA,
-// BLAH), "/n" the seat that played it onto the pile. Options: turn=, win=, suit=, rank=, draw=, choice= and skip.
+// GameEngine driven as the QML interface drives it. A test needing a particular situation saves it, written in the
+// suites' notation (gametext.h), and starts from it.
 
 #include "gameengine.h"
+#include "gametext.h"
 
 #include <QtTest>
 
@@ -44,44 +43,10 @@ bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 3000)
     return condition();
 }
 
-// The state text of a situation, with the validator's message as a warning when it is not a legal state.
+// The state text of a situation (gametext.h), with the validator's message as a warning when it is not a legal state.
 QByteArray stateText(const QString &situation)
 {
-    Zavel::GameCore core(4, 1);
-    core.hands.clear();
-    core.announcements.clear();
-    core.talon.clear();
-    std::vector<Zavel::Card> rest = Zavel::buildDeck(), *pile = nullptr;
-    for (const QString &word : situation.split(' ')) {
-        const QString key = word.section('=', 0, 0);
-        const int value = word.section('=', 1).toInt();
-        if (key == "turn" || key == "win") {
-            core.currentPlayer = value;
-            core.winner = key == "win" ? value : -1;
-        } else if (key == "suit" || key == "rank") {
-            (key == "suit" ? core.requestedSuit : core.requestedRank) = value;
-        } else if (key == "draw" || key == "choice") {
-            (key == "draw" ? core.pendingDraw : core.pendingChoice) = value;
-        } else if (word.startsWith('H')) {
-            core.hands.emplace_back();
-            core.announcements.push_back(word == "H!");
-            pile = &core.hands.back();
-        } else if (word == "D" || word == "T") {
-            (pile = word == "D" ? &core.discard : &core.talon)->clear();
-        } else if (word == "skip") {
-            core.pendingSkip = true;
-        } else if (!word.isEmpty()) {
-            pile->push_back({7 + QStringLiteral("789TLUKA").indexOf(word.at(0)),
-                             QStringLiteral("BLAH").indexOf(word.at(1)), word.size() > 3 ? word.mid(3).toInt() : -1});
-            const Zavel::Card card = pile->back();
-            rest.erase(std::remove_if(rest.begin(), rest.end(),
-                                      [&](const Zavel::Card &c) { return Zavel::sameCard(c, card); }),
-                       rest.end());
-        }
-    }
-    core.talon.insert(core.talon.begin(), rest.begin(), rest.end());
-    core.playerCount = int(core.hands.size());
-    core.choiceOwner = core.pendingChoice != 0 ? core.currentPlayer : -1;
+    const Zavel::GameCore core = GameText::game(situation.toStdString());
     std::string message;
     if (!core.validate(&message))
         qWarning("%s rejected: %s", qPrintable(situation), message.c_str());
@@ -337,7 +302,7 @@ void TestGameEngine::actions_data()
         "rejectCard -1;rejectCard 3",
         "");
     row("refused while paused", free + " | paused", "playCard 0;rejectCard 1", "");
-    row("refused, not on turn", free + " D TA 7A/1 draw=2 turn=1 | paused", "acceptPenalty;rejectCard 1", "");
+    row("refused, not on turn", free + " 7A/1 draw=2 turn=1 | paused", "acceptPenalty;rejectCard 1", "");
     row("refused, game won", "H 8A KB KH H D TA 9H/1 win=1", "drawCard;playCard 0;acceptPenalty;rejectCard 1", "");
     row("refused, own flight", "H UH KB KH 9B H 8H 9H 9L D TA", "playCard 0;chooseSuit 1;rejectCard 0",
         "phase:1|card:3_12 by 0 from 0 []|state|status:Player: choose a suit");
