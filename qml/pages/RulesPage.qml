@@ -57,9 +57,10 @@ Rectangle {
                     rank: 14,
                     //: The card name: the Ace
                     name: qsTr("Ace"),
-                    text: qsTr("The next player loses a turn, unless they answer with an Ace of any suit. An Ace "
-                               + "hands the skip on to the player after; Aces do not add up, so whoever does not "
-                               + "answer loses just one turn. While the skip waits, only an Ace may be played.")
+                    text: qsTr("The next player loses a turn, unless they answer with an Ace of any suit. An "
+                               + "answering Ace hands the skip on to the next player; Aces do not add up, so whoever "
+                               + "does not answer loses just one turn. While the skip waits, only an Ace may be "
+                               + "played.")
                 },
                 {
                     rank: 12,
@@ -97,8 +98,9 @@ Rectangle {
             title: qsTr("Penalties"),
             paragraphs: [
                 //: %1 and %2 are the texts of the button that takes a penalty, e.g. "Draw 4 cards" and "Skip turn"
-                qsTr("When a Seven's penalty or an Ace's skip waits for you, answer it with a Seven or an Ace, or "
-                     + "take it with the button that shows “%1”, with the number of cards to draw, or “%2”.")
+                qsTr("When a Seven's penalty or an Ace's skip waits for you, answer a Seven with a Seven and an Ace "
+                     + "with an Ace, or take the penalty with the button that then reads “%1” (with the number of "
+                     + "cards waiting) or “%2”.")
                     .arg(qsTranslate("GameEngine", "Draw %1 cards").arg(4)).arg(qsTranslate("GameEngine", "Skip turn")),
                 qsTr("A penalty cannot be ignored: you may not draw a single card instead, nor play anything else. "
                      + "You may take it even when you hold a Seven or an Ace. Taking it ends your turn, and the "
@@ -172,7 +174,7 @@ Rectangle {
                 Column {
                     objectName: "rulesSection_" + index
                     width: column.width
-                    spacing: 8 * u
+                    spacing: 10 * u
 
                     Text {
                         width: parent.width
