@@ -2,7 +2,8 @@ import QtQuick 2.6
 import "."
 
 // The welcome shown over the table on the very first start: the game in four lines, and the way to the rules
-// or straight into play. The owner sets the width and the position; the height follows the content.
+// or straight into play. The owner sets the width and the position; the height follows the content up to
+// maximumHeight, beyond which the lines scroll between the title and the buttons.
 Rectangle {
     id: card
 
@@ -19,6 +20,8 @@ Rectangle {
         qsTr("The game saves itself after every move.")
     ]
 
+    property real maximumHeight: parent ? parent.height - 24 * u : Infinity
+
     implicitWidth: 440 * u
     height: column.height + 40 * u
     radius: 16 * u
@@ -34,6 +37,17 @@ Rectangle {
         anchors.fill: parent
     }
 
+    // Shows, in the margin beside the lines, that there is more to read when they scroll.
+    Rectangle {
+        visible: linesFlick.interactive
+        x: column.x + column.width + 8 * u
+        y: column.y + linesFlick.y + linesFlick.visibleArea.yPosition * linesFlick.height
+        width: 3 * u
+        height: linesFlick.visibleArea.heightRatio * linesFlick.height
+        radius: width / 2
+        color: Theme.textDim
+    }
+
     Column {
         id: column
         anchors.top: parent.top
@@ -43,6 +57,7 @@ Rectangle {
         spacing: 12 * u
 
         Text {
+            id: titleText
             objectName: "firstRunTitle"
             width: parent.width
             text: card.title
@@ -54,27 +69,48 @@ Rectangle {
             Accessible.name: text
         }
 
-        Repeater {
-            model: card.lines
+        Flickable {
+            id: linesFlick
 
-            Row {
-                width: column.width
-                spacing: 8 * u
+            readonly property real room: card.maximumHeight - 40 * u - titleText.height - buttons.height
+                                         - 2 * column.spacing
 
-                Text {
-                    id: bullet
-                    text: "•"
-                    color: Theme.accent
-                    font.pixelSize: Theme.fontNormal
-                    font.bold: true
-                }
+            width: parent.width
+            height: Math.min(lines.height, Math.max(room, 2 * Theme.fontNormal))
+            contentWidth: width
+            contentHeight: lines.height
+            clip: true
+            interactive: contentHeight > height
+            boundsBehavior: Flickable.StopAtBounds
 
-                Text {
-                    width: parent.width - bullet.width - parent.spacing
-                    text: modelData
-                    color: Theme.text
-                    font.pixelSize: Theme.fontNormal
-                    wrapMode: Text.Wrap
+            Column {
+                id: lines
+                width: linesFlick.width
+                spacing: 12 * u
+
+                Repeater {
+                    model: card.lines
+
+                    Row {
+                        width: lines.width
+                        spacing: 8 * u
+
+                        Text {
+                            id: bullet
+                            text: "•"
+                            color: Theme.accent
+                            font.pixelSize: Theme.fontNormal
+                            font.bold: true
+                        }
+
+                        Text {
+                            width: parent.width - bullet.width - parent.spacing
+                            text: modelData
+                            color: Theme.text
+                            font.pixelSize: Theme.fontNormal
+                            wrapMode: Text.Wrap
+                        }
+                    }
                 }
             }
         }
@@ -83,11 +119,27 @@ Rectangle {
         Grid {
             id: buttons
 
-            readonly property bool sideBySide: rulesButton.implicitWidth + playButton.implicitWidth + spacing <= width
+            // Measured at full size: a button's own implicit width follows its label once the label shrinks.
+            readonly property bool sideBySide: Math.max(rulesMetrics.advanceWidth, playMetrics.advanceWidth) + 20 * u
+                                               <= (width - spacing) / 2
 
             width: parent.width
             columns: sideBySide ? 2 : 1
             spacing: 10 * u
+
+            TextMetrics {
+                id: rulesMetrics
+                font.pixelSize: Theme.fontNormal
+                font.bold: true
+                text: rulesButton.text
+            }
+
+            TextMetrics {
+                id: playMetrics
+                font.pixelSize: Theme.fontNormal
+                font.bold: true
+                text: playButton.text
+            }
 
             Button {
                 id: rulesButton
@@ -95,19 +147,16 @@ Rectangle {
                 width: buttons.sideBySide ? (buttons.width - buttons.spacing) / 2 : buttons.width
                 text: qsTr("How to play")
                 onClicked: card.rulesRequested()
-                Accessible.role: Accessible.Button
-                Accessible.name: text
             }
 
             Button {
                 id: playButton
                 objectName: "firstRunPlay"
                 width: rulesButton.width
+                //: Button that closes the welcome and starts playing
                 text: qsTr("Play")
                 highlighted: true
                 onClicked: card.dismissed()
-                Accessible.role: Accessible.Button
-                Accessible.name: text
             }
         }
     }
