@@ -15,7 +15,7 @@ Rectangle {
 
     readonly property real u: Theme.u
 
-    implicitWidth: 400 * u
+    implicitWidth: 420 * u
     height: column.height + 32 * u
     radius: 14 * u
     color: Theme.panelOpaque
@@ -50,11 +50,27 @@ Rectangle {
         Grid {
             id: buttons
 
-            readonly property bool sideBySide: offButton.implicitWidth + dismissButton.implicitWidth + spacing <= width
+            // Measured at full size: a button's own implicit width follows its label once the label shrinks.
+            readonly property bool sideBySide: Math.max(offMetrics.advanceWidth, dismissMetrics.advanceWidth) + 20 * u
+                                               <= (width - spacing) / 2
 
             width: parent.width
             columns: sideBySide ? 2 : 1
             spacing: 10 * u
+
+            TextMetrics {
+                id: offMetrics
+                font.pixelSize: Theme.fontNormal
+                font.bold: true
+                text: offButton.text
+            }
+
+            TextMetrics {
+                id: dismissMetrics
+                font.pixelSize: Theme.fontNormal
+                font.bold: true
+                text: dismissButton.text
+            }
 
             Button {
                 id: offButton
@@ -62,8 +78,6 @@ Rectangle {
                 width: buttons.sideBySide ? (buttons.width - buttons.spacing) / 2 : buttons.width
                 text: qsTr("No more hints")
                 onClicked: bubble.hintsOffRequested()
-                Accessible.role: Accessible.Button
-                Accessible.name: text
             }
 
             Button {
@@ -73,8 +87,6 @@ Rectangle {
                 text: qsTr("Got it")
                 highlighted: true
                 onClicked: bubble.dismissed()
-                Accessible.role: Accessible.Button
-                Accessible.name: text
             }
         }
     }
