@@ -36,8 +36,9 @@ TestCase {
         app = Qt.createComponent(mainQml).createObject(parent, { width: parent.width, height: parent.height,
                                                                  animationTimeScale: options.timeScale || 0.2 });
         verify(app, "the main QML file loads");
+        app.forceActiveFocus();
         if (words || options.keepGame)
-            compare(engine.lastEvent, "Game restored");
+            compare(engine.lastEvent, qsTranslate("GameEngine", "Game restored"));
         if (options.delay !== null)
             engine.aiPlayDelay = options.delay === undefined ? 20 : options.delay;
         waitForRendering(app);
@@ -90,6 +91,7 @@ TestCase {
 
     function cleanup() {
         storageSupport.release();
+        testSupport.useHungarian(false);
         compare(testSupport.takeWarnings(), [], "no warnings from QML or the engine");
     }
 

@@ -1,0 +1,157 @@
+import QtQuick 2.6
+import QtTest 1.2
+import "."
+
+// Following the table: the move log of every seat's actions, the keys of the choosers, and the pause.
+Item {
+    id: window
+    width: 540
+    height: 960
+
+    InterfaceCase {
+        name: "MoveLog"
+
+        // The Ten of Hearts on the pile; seat 1 plays at Easy.
+        function test_lines_data() {
+            var resumed = "Game resumed where it was left";
+            return [
+                { tag: "a play, the computer draws", game: "H 9H 8B KB H 7B 8L KL AB TL D TH", steps: ["3_9"],
+                  lines: [resumed, "Player plays Nine of Hearts", "AI 1 draws a card"] },
+                { tag: "a Seven, the penalty taken", game: "H 7H 8B KB H 8L 9L KL AB TL D TH", steps: ["3_7"],
+                  lines: [resumed, "Player plays Seven of Hearts", "AI 1 draws penalty cards: 2"] },
+                { tag: "an Ace, the turn skipped", game: "H AH 8B KB H 8L 9L KL 7B TL D TH", steps: ["3_14"],
+                  lines: [resumed, "Player plays Ace of Hearts", "AI 1 skips a turn"] },
+                { tag: "an Upper and a suit", game: "H UB 8B KB H 8A 9A KA 7B TA D TH", steps: ["0_12", "suit 1"],
+                  lines: [resumed, "Player plays Upper of Bells", "Player requests Leaves", "AI 1 draws a card"] },
+                { tag: "a Lower and a rank", game: "H LH 8B KB H 8A 9A 7A 7B TA D TH", steps: ["3_11", "rank 13"],
+                  lines: [resumed, "Player plays Lower of Hearts", "Player requests King", "AI 1 draws a card"] },
+                { tag: "declared", game: "H 9H 8B H 7B 8L KL AB TL D TH", steps: ["zavel", "3_9"],
+                  lines: [resumed, "Player says Zavél!", "Player plays Nine of Hearts", "AI 1 draws a card"] },
+                { tag: "forgotten", game: "H 9H 8B H 7B 8L KL AB TL D TH", steps: ["3_9"],
+                  lines: [resumed, "Player plays Nine of Hearts", "Player forgot to say Zavél and draws penalty cards: 4",
+                          "AI 1 draws a card"] },
+                { tag: "the computer declares", game: "H 9B 8B H 8H KB D TH turn=1", steps: [],
+                  lines: [resumed, "AI 1 says Zavél!", "AI 1 plays Eight of Hearts"] },
+                { tag: "the computer requests", game: "H 9B 8B H UB 8L 9L KL AL D TH turn=1", steps: [],
+                  lines: [resumed, "AI 1 plays Upper of Bells", "AI 1 requests Leaves"] },
+                { tag: "the talon runs out",
+                  game: "H KB KH 7B H 7L 7A 7H 8B 8H D 8L 8A 9B 9L 9H TB TL TA TH LB LL LA LH UB UL UA UH KL KA AB AL AA AH 9A",
+                  steps: ["draw"], lines: [resumed, "The talon ran out: the discard pile is shuffled into a new talon",
+                                           "Player draws a card", "AI 1 plays Seven of Acorns"] },
+                { tag: "the win", game: "H 9H H 7B 8L KL AB TL D TH", steps: ["3_9"],
+                  lines: [resumed, "Player plays Nine of Hearts", "Player wins the game"] }
+            ];
+        }
+
+        // The exact lines a scripted game writes, the computer player's moves included, in order; the human's
+        // moves read like the computer's.
+        function test_lines(data) {
+            launch(data.game);
+            for (var i = 0; i < data.steps.length; ++i) {
+                var words = data.steps[i].split(" ");
+                waitForPlayer();
+                if (words[0] === "zavel" || words[0] === "draw")
+                    click(words[0] === "zavel" ? "zavelButton" : "drawButton");
+                else if (words[0] === "suit" || words[0] === "rank")
+                    click(words[0] + "Button_" + words[1]);
+                else
+                    tapCard(words[0]);
+                waitIdle();
+            }
+            tryVerify(function() { return logTexts().length >= data.lines.length; }, 5000);
+            waitForPlayer();
+            compare(logTexts(), data.lines);
+            compare(item("recentMove_1").text, data.lines[data.lines.length - 1], "the table shows the latest");
+        }
+
+        // A new deal starts the log anew; the log's page shows every line.
+        function test_newDealAndPage() {
+            launch("H 9H 8B KB H 7B 8L KL AB TL D TH");
+            tapCard("3_9");
+            waitForPlayer();
+            app.startNewGame();
+            waitIdle();
+            compare(logTexts().length, 1);
+            verify(/^New game with 2 players; the first card is \w+ of \w+$/.test(logTexts()[0]), logTexts()[0]);
+            mouseClick(item("infoPanel"));
+            compare(app.openPage, "log");
+            compare(item("logLine_0").text, logTexts()[0]);
+        }
+    }
+
+    InterfaceCase {
+        name: "Keys"
+
+        function test_chooser_data() {
+            return [
+                { tag: "Seven by its digit", card: "3_11", key: "7", property: "requestedRank", value: 7 },
+                { tag: "Ten by 0", card: "3_11", key: "0", property: "requestedRank", value: 10 },
+                { tag: "King by its letter", card: "3_11", key: "k", property: "requestedRank", value: 13 },
+                { tag: "Ace by its letter", card: "3_11", key: "a", property: "requestedRank", value: 14 },
+                { tag: "Lower by its letter", card: "3_11", key: "l", property: "requestedRank", value: 11 },
+                { tag: "Leaves by its letter", card: "0_12", key: "l", property: "requestedSuit", value: 1 },
+                { tag: "Hearts by its letter", card: "0_12", key: "h", property: "requestedSuit", value: 3 },
+                // Sent to the interface's key handler: the test's keyboard has no Á.
+                { tag: "Hungarian: the Ace by Á", card: "3_11", key: Qt.Key_Aacute, text: "á", property: "requestedRank",
+                  value: 14, hungarian: true },
+                { tag: "Hungarian: the Lower by A", card: "3_11", key: "a", property: "requestedRank", value: 11,
+                  hungarian: true },
+                { tag: "Hungarian: Acorns by M", card: "0_12", key: "m", property: "requestedSuit", value: 2,
+                  hungarian: true }
+            ];
+        }
+
+        // Each choice answers to its own key, in the running language, and shows it once the keyboard is used.
+        function test_chooser(data) {
+            verify(testSupport.useHungarian(data.hungarian === true));
+            launch("H UB LH 8B KB H 8A 9A KA 7B TA D TH");
+            tapCard(data.card);
+            tryVerify(function() { return engine.needsSuitChoice || engine.needsRankChoice; }, 3000);
+            if (data.text)
+                app.handleKey({ key: data.key, text: data.text, accepted: false });
+            else
+                keyClick(data.key);
+            compare(engine[data.property], data.value);
+        }
+
+        function test_keyHints() {
+            launch("H UB LH 8B KB H 8A 9A KA 7B TA D TH");
+            tapCard("3_11");
+            tryCompare(item("rankChooser"), "visible", true, 3000);
+            verify(!findChild(item("rankButton_10"), "keyHint").visible, "no hints for a player who taps");
+            keyClick(Qt.Key_Right);
+            var hint = findChild(item("rankButton_10"), "keyHint");
+            verify(hint.visible);
+            compare(findChild(item("rankButton_13"), "keyHint").children[0].text, "K");
+        }
+    }
+
+    InterfaceCase {
+        name: "Pause"
+
+        function test_keysWait_data() {
+            return [
+                { tag: "draw", game: "H KB 8A H 8H 9H 9L D TL", key: "d" },
+                { tag: "take a penalty", game: "H KB 8A H 8H 9H 9L D TL 7L/1 draw=2", key: "a" },
+                { tag: "declare", game: "H 9L 8A H 8H 9H KH D TL", key: "z" },
+                { tag: "play by number", game: "H 9L 8A 8B H 8H 9H KH D TL", key: "1" }
+            ];
+        }
+
+        // While paused the table says so, and neither a key nor a tap acts until the banner is tapped.
+        function test_keysWait(data) {
+            launch(data.game);
+            click("pauseButton");
+            compare(item("statusText").text, "Paused");
+            var revision = engine.stateRevision;
+            keyClick(data.key);
+            tapCard(handIds()[0]);
+            compare([engine.stateRevision, engine.playerHand.length, engine.zavelArmed],
+                    [revision, handIds().length, false]);
+            click("pausedBanner");
+            compare(engine.paused, false);
+            keyClick(data.key);
+            verify(engine.stateRevision > revision, "the key acts once the game goes on");
+        }
+    }
+}
