@@ -27,8 +27,9 @@ Rectangle {
     property alias moveLog: moveLog
     // A view option of this interface only; the engine never sees it.
     property alias sortHand: preferences.sortHand
-    // The page over the table: "" or a name of pageFiles.
+    // The page over the table: "" or a name of pageFiles; closing it goes back to the one it was opened from.
     property string openPage: ""
+    property string returnPage: ""
     property bool paceOpen: false
     property bool menuOpen: false
     property real animationTimeScale: 1
@@ -66,6 +67,7 @@ Rectangle {
 
     function startNewGame() {
         openPage = "";
+        returnPage = "";
         statistics.abandon(gameEngine);
         gameEngine.newGame();
     }
@@ -77,11 +79,13 @@ Rectangle {
 
     function showPage(name) {
         closePanels();
+        returnPage = openPage;
         openPage = name;
     }
 
     function closePage() {
-        openPage = "";
+        openPage = returnPage;
+        returnPage = "";
         root.forceActiveFocus();
     }
 
@@ -113,7 +117,9 @@ Rectangle {
             return;
         }
         if (key === Qt.Key_Escape) {
-            if (openPage !== "")
+            if (!preferences.welcomed)
+                preferences.welcomed = true;
+            else if (openPage !== "")
                 closePage();
             closePanels();
             return;
@@ -251,6 +257,9 @@ Rectangle {
             timeScale: root.animationTimeScale
             moveLines: moveLog.lines
             showKeys: root.keyboardUsed
+            offerZavelHint: preferences.hintsEnabled && !preferences.zavelHintShown
+            onZavelHintDismissed: preferences.zavelHintShown = true
+            onHintsOffRequested: preferences.hintsEnabled = false
             visible: root.openPage === ""
             onNewGameRequested: root.requestNewGame()
             onLogRequested: root.showPage("log")
@@ -320,6 +329,33 @@ Rectangle {
                     item.newGameRequested.connect(root.requestNewGame);
                 if (item.rulesRequested)
                     item.rulesRequested.connect(function() { root.showPage("rules"); });
+            }
+        }
+
+        // The welcome on the very first start, over everything until it is answered.
+        Item {
+            objectName: "welcome"
+            anchors.fill: parent
+            visible: !preferences.welcomed
+
+            Rectangle {
+                anchors.fill: parent
+                color: Theme.scrim
+            }
+
+            MouseArea {
+                anchors.fill: parent
+            }
+
+            FirstRunCard {
+                objectName: "firstRunCard"
+                anchors.centerIn: parent
+                width: Math.min(parent.width - 32 * Theme.u, 600 * Theme.u)
+                onDismissed: preferences.welcomed = true
+                onRulesRequested: {
+                    preferences.welcomed = true;
+                    root.showPage("rules");
+                }
             }
         }
 

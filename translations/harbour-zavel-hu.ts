@@ -35,33 +35,33 @@
     <name>FirstRunCard</name>
     <message>
         <source>Welcome to Zavél</source>
-        <translation type="unfinished" />
+        <translation>Üdvözöl a Zavél</translation>
     </message>
     <message>
         <source>Play a card of the same suit or rank as the top card.</source>
-        <translation type="unfinished" />
+        <translation>Tegyél a legfelső lappal azonos színű vagy értékű lapot.</translation>
     </message>
     <message>
         <source>Sevens, Aces, Uppers and Lowers do more: “How to play” tells you what.</source>
         <extracomment>Upper and Lower are card names (Hungarian: felső, alsó); “How to play” is the button below</extracomment>
-        <translation type="unfinished" />
+        <translation>A hetes, az ász, a felső és az alsó többet is tud: hogy mit, azt a „Játékszabályok” gomb mutatja meg.</translation>
     </message>
     <message>
         <source>Holding two cards? Tap Zavél! before you play one, or you draw four.</source>
-        <translation type="unfinished" />
+        <translation>Két lapod maradt? Mielőtt letennéd az egyiket, koppints a Zavél! gombra, különben négy lapot húzol.</translation>
     </message>
     <message>
         <source>The game saves itself after every move.</source>
-        <translation type="unfinished" />
+        <translation>A játék minden lépés után magától ment.</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished" />
+        <translation>Játékszabályok</translation>
     </message>
     <message>
         <source>Play</source>
         <extracomment>Button that closes the welcome and starts playing</extracomment>
-        <translation type="unfinished" />
+        <translation>Játszom</translation>
     </message>
 </context>
 <context>
@@ -261,15 +261,15 @@
     <name>HintBubble</name>
     <message>
         <source>You hold two cards. Before you play one, tap Zavél!, or you draw four penalty cards.</source>
-        <translation type="unfinished" />
+        <translation>Két lap van a kezedben. Mielőtt letennéd az egyiket, koppints a Zavél! gombra, különben négy büntetőlapot húzol.</translation>
     </message>
     <message>
         <source>No more hints</source>
-        <translation type="unfinished" />
+        <translation>Elég a tippekből</translation>
     </message>
     <message>
         <source>Got it</source>
-        <translation type="unfinished" />
+        <translation>Értem</translation>
     </message>
 </context>
 <context>
@@ -485,136 +485,136 @@
     <name>RulesPage</name>
     <message>
         <source>The aim and the deal</source>
-        <translation type="unfinished" />
+        <translation>A cél és az osztás</translation>
     </message>
     <message>
         <source>Zavél is a card game for two to four players with a Hungarian deck of 32 cards: four suits, Bells, Leaves, Acorns and Hearts, each with the ranks Seven, Eight, Nine, Ten, Lower, Upper, King and Ace. The aim is to be the first to get rid of all your cards.</source>
-        <translation type="unfinished" />
+        <translation>A Zavél két–négy játékos kártyajátéka 32 lapos magyar kártyával: négy szín, tök, zöld, makk és piros, mindegyikben hetes, nyolcas, kilences, tízes, alsó, felső, király és ász. A cél, hogy elsőként szabadulj meg az összes lapodtól.</translation>
     </message>
     <message>
         <source>You play against one to three computer players. Everyone is dealt five cards. One card is turned face up in the middle of the table: the starting card, which is never a Seven, Lower, Upper or Ace. The cards played later go on top of it, on the discard pile. The rest of the deck lies face down as the talon, the stack you draw from.</source>
-        <translation type="unfinished" />
+        <translation>Egy, két vagy három gépi játékos ellen játszol. Mindenki öt lapot kap. Egy lap képpel felfelé az asztal közepére kerül: ez a kezdőlap, amely sosem hetes, alsó, felső vagy ász. A később kijátszott lapok erre kerülnek, a dobópaklira. A pakli többi része képpel lefelé fekszik: ez a húzópakli, ebből húzol.</translation>
     </message>
     <message>
         <source>You start every new game. The turn then passes from player to player, always in the same order around the table.</source>
-        <translation type="unfinished" />
+        <translation>Minden új játszmát te kezdesz. Utána a játékosok mindig ugyanabban a sorrendben követik egymást az asztal körül.</translation>
     </message>
     <message>
         <source>Playing and drawing</source>
-        <translation type="unfinished" />
+        <translation>Lerakás és húzás</translation>
     </message>
     <message>
         <source>On your turn, play one card that matches the top card of the discard pile in suit or in rank. On the Nine of Leaves, for example, any Leaves card or any Nine may go.</source>
-        <translation type="unfinished" />
+        <translation>Amikor te jössz, tegyél le egy lapot, amely színben vagy értékben megegyezik a dobópakli legfelső lapjával. A zöld kilencesre például bármelyik zöld lap vagy bármelyik kilences mehet.</translation>
     </message>
     <message>
         <source>If none of your cards fits, draw one card from the talon. That ends your turn: the drawn card waits for your next turn, even if it would fit now. You may draw only when you cannot play.</source>
-        <translation type="unfinished" />
+        <translation>Ha egyik lapod sem illik, húzz egy lapot a húzópakliból. Ezzel véget ér a köröd: a húzott lap a következő körödig vár, akkor is, ha most illene. Húzni csak akkor szabad, ha nem tudsz lapot tenni.</translation>
     </message>
     <message>
         <source>The four special cards</source>
-        <translation type="unfinished" />
+        <translation>A négy különleges lap</translation>
     </message>
     <message>
         <source>Sevens, Aces, Uppers and Lowers do more than the other cards. Apart from the Upper, they are played like any other card, on the same suit or rank.</source>
-        <translation type="unfinished" />
+        <translation>A hetes, az ász, a felső és az alsó többet tud a többi lapnál. A felső kivételével ezeket is úgy kell letenni, mint bármely más lapot: azonos színre vagy értékre.</translation>
     </message>
     <message>
         <source>Seven</source>
         <extracomment>The card name: the Seven</extracomment>
-        <translation type="unfinished">Hetes</translation>
+        <translation>Hetes</translation>
     </message>
     <message>
         <source>The next player must draw two cards, unless they answer with a Seven of any suit. Sevens stack: each further Seven adds two more cards, and the first player who does not answer draws them all. While this penalty waits, only a Seven may be played.</source>
-        <translation type="unfinished" />
+        <translation>A következő játékosnak két lapot kell húznia, hacsak nem felel rá egy hetessel, bármilyen színűvel. A hetesek összeadódnak: minden újabb hetes két lappal növeli a büntetést, és az első játékos, aki nem felel rá, az összeset felhúzza. Amíg ez a büntetés vár, csak hetest lehet tenni.</translation>
     </message>
     <message>
         <source>Ace</source>
         <extracomment>The card name: the Ace</extracomment>
-        <translation type="unfinished">Ász</translation>
+        <translation>Ász</translation>
     </message>
     <message>
         <source>The next player loses a turn, unless they answer with an Ace of any suit. An answering Ace hands the skip on to the next player; Aces do not add up, so whoever does not answer loses just one turn. While the skip waits, only an Ace may be played.</source>
-        <translation type="unfinished" />
+        <translation>A következő játékos kimarad egy körből, hacsak nem felel rá egy ásszal, bármilyen színűvel. A ráfelelő ász továbbadja a kimaradást a következő játékosnak; az ászok nem adódnak össze, így aki nem felel, csak egy körből marad ki. Amíg a kimaradás vár, csak ászt lehet tenni.</translation>
     </message>
     <message>
         <source>Upper</source>
         <extracomment>The card name: the Upper, a face card of the Hungarian deck (Hungarian: felső)</extracomment>
-        <translation type="unfinished">Felső</translation>
+        <translation>Felső</translation>
     </message>
     <message>
         <source>The Upper goes on any card, whatever its suit or rank, as long as no penalty waits and nothing is requested. After playing it, you request a suit. While a suit is requested, an Upper of any suit may be played too, and its player requests a suit anew.</source>
         <extracomment>Upper and Lower are card names (Hungarian: felső, alsó)</extracomment>
-        <translation type="unfinished" />
+        <translation>A felső bármelyik lapra mehet, színétől és értékétől függetlenül, ha nem vár büntetés, és nincs kérés sem. Miután letetted, kérsz egy színt. Amíg egy szín kérése áll, bármilyen színű felső is tehető, és aki leteszi, új színt kér.</translation>
     </message>
     <message>
         <source>Lower</source>
         <extracomment>The card name: the Lower, a face card of the Hungarian deck (Hungarian: alsó)</extracomment>
-        <translation type="unfinished">Alsó</translation>
+        <translation>Alsó</translation>
     </message>
     <message>
         <source>After playing a Lower, you request a rank: any rank, a Seven or an Ace too. While a rank is requested, a Lower of any suit may be played too, and its player requests a rank anew. A requested Seven or Ace works as usual when it is played.</source>
         <extracomment>Lower is a card name (Hungarian: alsó)</extracomment>
-        <translation type="unfinished" />
+        <translation>Miután letettél egy alsót, kérsz egy értéket: bármelyiket, akár hetest vagy ászt is. Amíg egy érték kérése áll, bármilyen színű alsó is tehető, és aki leteszi, új értéket kér. A kért hetes vagy ász a szokásos módon hat, amikor leteszik.</translation>
     </message>
     <message>
         <source>Requests</source>
-        <translation type="unfinished" />
+        <translation>Kérések</translation>
     </message>
     <message>
         <source>While a suit is requested, only cards of that suit and Uppers fit; while a rank is requested, only cards of that rank and Lowers fit. The top card does not count then.</source>
         <extracomment>Upper and Lower are card names (Hungarian: felső, alsó)</extracomment>
-        <translation type="unfinished" />
+        <translation>Amíg egy szín kérése áll, csak az ilyen színű lapok és a felsők illenek; amíg egy érték kérése áll, csak az ilyen értékű lapok és az alsók. A legfelső lap ilyenkor nem számít.</translation>
     </message>
     <message>
         <source>A request binds every player in turn, you too when the turn comes back to you, until someone plays a card. It survives any number of draws: a player without a fitting card draws one, and the request stands for the next player.</source>
-        <translation type="unfinished" />
+        <translation>A kérés sorban minden játékosra érvényes, rád is, amikor újra te jössz, egészen addig, amíg valaki le nem tesz egy lapot. Akárhány húzás után is megmarad: akinek nincs megfelelő lapja, húz egyet, és a kérés a következő játékosra is áll.</translation>
     </message>
     <message>
         <source>Penalties</source>
-        <translation type="unfinished" />
+        <translation>Büntetések</translation>
     </message>
     <message>
         <source>When a Seven's penalty or an Ace's skip waits for you, answer a Seven with a Seven and an Ace with an Ace, or take the penalty with the button that then reads “%1” (with the number of cards waiting) or “%2”.</source>
         <extracomment>%1 and %2 are the texts of the button that takes a penalty, e.g. "Draw 4 cards" and "Skip turn"</extracomment>
-        <translation type="unfinished" />
+        <translation>Ha egy hetes büntetése vagy egy ász kimaradása vár rád, hetesre hetessel, ászra ásszal felelhetsz, vagy vállalhatod a büntetést azzal a gombbal, amelyen ilyenkor „%1” (a rád váró lapok számával), illetve „%2” áll.</translation>
     </message>
     <message>
         <source>A penalty cannot be ignored: you may not draw a single card instead, nor play anything else. You may take it even when you hold a Seven or an Ace. Taking it ends your turn, and the next player goes on as usual.</source>
-        <translation type="unfinished" />
+        <translation>A büntetést nem lehet figyelmen kívül hagyni: helyette nem húzhatsz egyetlen lapot, és mást sem tehetsz le. Akkor is vállalhatod, ha van hetesed vagy ászod. Ha vállalod, véget ér a köröd, és a következő játékos a szokásos módon folytatja.</translation>
     </message>
     <message>
         <source>Zavél!</source>
-        <translation type="unfinished">Zavél!</translation>
+        <translation>Zavél!</translation>
     </message>
     <message>
         <source>When you hold two cards and are about to play one of them, tap Zavél! first, then play the card. You can say it only on your turn, when you have a card to play.</source>
-        <translation type="unfinished" />
+        <translation>Ha két lap van a kezedben, és az egyiket épp le akarod tenni, előbb koppints a Zavél! gombra, csak utána tedd le a lapot. Csak a saját körödben mondhatod be, amikor van letehető lapod.</translation>
     </message>
     <message>
         <source>If you forget, you draw four penalty cards as you play, fewer if the cards run out, and the card you played still works. Your very last card needs no Zavél. The computer players say it too.</source>
-        <translation type="unfinished" />
+        <translation>Ha elfelejted, a lap letételekor négy büntetőlapot húzol (kevesebbet, ha elfogynak a lapok), a letett lap pedig ugyanúgy hat. Az utolsó lapodat bemondás nélkül teheted le. A gépi játékosok is bemondják.</translation>
     </message>
     <message>
         <source>The reshuffle</source>
-        <translation type="unfinished" />
+        <translation>Újrakeverés</translation>
     </message>
     <message>
         <source>When the talon runs out, the discard pile except its top card is shuffled and becomes the new talon; the top card stays where it is. If no cards are left at all, you draw fewer, or none, and the game goes on.</source>
-        <translation type="unfinished" />
+        <translation>Ha a húzópakli elfogy, a játék a dobópakli lapjait a legfelső kivételével összekeveri, és ezekből lesz az új húzópakli; a legfelső lap a helyén marad. Ha egyáltalán nem maradt lap, kevesebbet húzol, vagy egyet sem, és a játék folytatódik.</translation>
     </message>
     <message>
         <source>Winning</source>
-        <translation type="unfinished" />
+        <translation>Győzelem</translation>
     </message>
     <message>
         <source>The first player to play their last card wins. That last card has no effect: a last Seven makes nobody draw, a last Ace skips nobody, and a last Upper or Lower requests nothing.</source>
         <extracomment>Upper and Lower are card names (Hungarian: felső, alsó)</extracomment>
-        <translation type="unfinished" />
+        <translation>Az nyer, aki elsőként teszi le az utolsó lapját. Ennek az utolsó lapnak nincs hatása: az utolsó hetes miatt senki sem húz, az utolsó ász miatt senki sem marad ki, az utolsó felső vagy alsó pedig nem kér semmit.</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished" />
+        <translation>Játékszabályok</translation>
     </message>
 </context>
 <context>

@@ -16,11 +16,15 @@ Item {
     property var moveLines: []
     // Whether the choosers show the key of each choice: once the player has used the keyboard.
     property bool showKeys: false
+    // The one-time hint before the player can forget Zavél!: shown while the player may declare.
+    property bool offerZavelHint: false
 
     signal newGameRequested()
     signal menuRequested()
     signal paceRequested()
     signal logRequested()
+    signal zavelHintDismissed()
+    signal hintsOffRequested()
 
     readonly property real u: Theme.u
     readonly property bool landscape: width > height
@@ -337,6 +341,16 @@ Item {
             result: table.hasEngine ? table.engine.roundResult : ""
             playerWon: table.hasEngine && table.engine.winnerPlayer === 0
             onNewGameClicked: table.newGameRequested()
+        }
+
+        HintBubble {
+            objectName: "zavelHint"
+            anchors.horizontalCenter: parent.horizontalCenter
+            y: 6 * u
+            width: Math.min(parent.width - 20 * u, 440 * u)
+            visible: table.offerZavelHint && table.hasEngine && table.engine.canDeclareZavel
+            onDismissed: table.zavelHintDismissed()
+            onHintsOffRequested: table.hintsOffRequested()
         }
 
         PauseBanner {

@@ -13,6 +13,7 @@ Rectangle {
     property QtObject language
     signal closeClicked()
     signal newGameRequested()
+    signal rulesRequested()
 
     readonly property real u: Theme.u
     readonly property bool hasEngine: engine !== null
@@ -228,6 +229,21 @@ Rectangle {
                 options: [qsTr("Normal"), qsTr("Large"), qsTr("Largest")]
                 currentIndex: page.preferences ? page.preferences.textSize : 0
                 onActivated: page.preferences.textSize = index
+            }
+
+            Switch {
+                objectName: "hintsSwitch"
+                width: parent.width
+                text: qsTr("Hints while I play")
+                checked: page.preferences !== null && page.preferences.hintsEnabled
+                onClicked: page.preferences.hintsEnabled = !page.preferences.hintsEnabled
+            }
+
+            Button {
+                objectName: "settingsRules"
+                width: parent.width
+                text: qsTr("How to play")
+                onClicked: page.rulesRequested()
             }
 
             Switch {

@@ -20,6 +20,10 @@ QtObject {
     property bool sortHand: false
     // 0 normal, 1 large, 2 largest: an index into Theme.textScales.
     property int textSize: 0
+    // Whether the welcome has been seen, whether hints are shown at all, and whether the Zavél! hint was.
+    property bool welcomed: false
+    property bool hintsEnabled: true
+    property bool zavelHintShown: false
 
     readonly property int maximumNameLength: 24
 
@@ -37,7 +41,10 @@ QtObject {
         aiPlayDelay: function(v) { return v === Math.floor(v) && v >= 0 && v <= 10000; },
         animationsEnabled: isBool,
         sortHand: isBool,
-        textSize: function(v) { return v === 0 || v === 1 || v === 2; }
+        textSize: function(v) { return v === 0 || v === 1 || v === 2; },
+        welcomed: isBool,
+        hintsEnabled: isBool,
+        zavelHintShown: isBool
     })
 
     // Nothing is written before the stored values have been read: until then every change is a default.
@@ -128,4 +135,7 @@ QtObject {
     onAnimationsEnabledChanged: changed()
     onSortHandChanged: changed()
     onTextSizeChanged: changed()
+    onWelcomedChanged: changed()
+    onHintsEnabledChanged: changed()
+    onZavelHintShownChanged: changed()
 }

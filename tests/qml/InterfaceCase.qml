@@ -23,20 +23,28 @@ TestCase {
     }
 
     // options: timeScale (of the flights, 0.2), keepGame (restore what the last run saved), keepStorage (start
-    // with the database the last run left), storage (a kind of storageSupport.prepare), preferences (stored
-    // before the start), delay (the computer players' delay once started: 20 ms; null leaves it).
+    // with the database the last run left), storage (a kind of storageSupport.prepare: "stored" by default),
+    // preferences (stored before the start; the welcome is taken as seen and hints as off unless they say
+    // otherwise), firstRun (leave the welcome up where it shows), delay (the computer players' delay once
+    // started: 20 ms; null leaves it).
     function launch(words, options) {
         options = options || {};
+        var preferences = options.preferences || {};
+        if (preferences.welcomed === undefined)
+            preferences.welcomed = true;
+        if (preferences.hintsEnabled === undefined)
+            preferences.hintsEnabled = false;
         close();
         if (!options.keepGame)
             verify(testSupport.writeGame(words || ""), "the crafted game is valid");
         if (!options.keepStorage)
-            verify(storageSupport.prepare(options.storage || (options.preferences ? "stored" : "missing"),
-                                          options.preferences || {}), "the database is prepared");
+            verify(storageSupport.prepare(options.storage || "stored", preferences), "the database is prepared");
         app = Qt.createComponent(mainQml).createObject(parent, { width: parent.width, height: parent.height,
                                                                  animationTimeScale: options.timeScale || 0.2 });
         verify(app, "the main QML file loads");
         app.forceActiveFocus();
+        if (!options.firstRun && findChild(app, "welcome").visible)
+            click("firstRunPlay");
         if (words || options.keepGame)
             compare(engine.lastEvent, qsTranslate("GameEngine", "Game restored"));
         if (options.delay !== null)

@@ -154,4 +154,39 @@ Item {
             verify(engine.stateRevision > revision, "the key acts once the game goes on");
         }
     }
+
+    InterfaceCase {
+        name: "Hints"
+
+        // The welcome shows on the very first start only, and leads to the rules.
+        function test_welcome() {
+            launch("", { storage: "missing", firstRun: true });
+            verify(item("welcome").visible);
+            click("firstRunRules");
+            compare(app.openPage, "rules");
+            click("rulesDone");
+            compare(app.openPage, "");
+            launch("", { keepStorage: true, firstRun: true });
+            verify(!item("welcome").visible);
+        }
+
+        function test_zavelHint_data() {
+            return [
+                { tag: "got it", button: "hintDismiss", hintsLeft: true },
+                { tag: "no more hints", button: "hintsOff", hintsLeft: false }
+            ];
+        }
+
+        // Holding two cards with one to play, before anything can be forgotten, the player is told once.
+        function test_zavelHint(data) {
+            var game = "H 9H 8B H 7B 8L KL AB TL D TH";
+            launch(game, { preferences: { hintsEnabled: true } });
+            verify(item("zavelHint").visible);
+            click(data.button);
+            verify(!item("zavelHint").visible);
+            compare(app.preferences.hintsEnabled, data.hintsLeft);
+            launch(game, { keepStorage: true });
+            verify(!item("zavelHint").visible, "once only");
+        }
+    }
 }
