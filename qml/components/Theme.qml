@@ -19,7 +19,7 @@ QtObject {
     readonly property color panelOpaque: "#143522"
     readonly property color headerColor: "#0d2a18"
     readonly property color scrim: "#a0000000"
-    readonly property color seatActive: "#2f5d3f"
+    readonly property color seatActive: "#2a5538"
     readonly property color talonOutline: "#5a8f6c"
 
     // Controls.
