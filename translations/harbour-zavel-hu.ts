@@ -695,6 +695,14 @@
         <source>Largest</source>
         <translation>Legnagyobb</translation>
     </message>
+    <message>
+        <source>Hints while I play</source>
+        <translation>Tippek játék közben</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Játékszabályok</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsPage</name>

@@ -1,6 +1,6 @@
-// Checks of the interface's files: what the phone's Qt 5.6 can load (singletons imported, ES5 JavaScript), a
-// clean qmllint, and a Hungarian catalogue that translates every text of the engine and the interface. The
-// imports the store accepts are checked on the installed files by tst_install.
+// Checks of the interface's files: what the phone's Qt 5.6 can load (singletons imported, ES5 JavaScript), every
+// colour from the Theme, a clean qmllint, and a Hungarian catalogue that translates every text of the engine and the
+// interface. The imports the store accepts are checked on the installed files by tst_install.
 
 #include <QDirIterator>
 #include <QProcess>
@@ -102,6 +102,12 @@ void TestQmlFiles::loadsOnThePhone()
                        "|\\b(Object\\.(assign|values|entries)|Array\\.from|Number\\.isNaN|Math\\.(trunc|sign))\\b"));
     const QRegularExpressionMatch match = newer.match(code);
     QVERIFY2(!match.hasMatch(), qPrintable("newer than ES5: " + match.captured(0)));
+
+    // Every colour of the interface lives in the Theme; the card artwork keeps its palette in its script.
+    static const QRegularExpression colour(
+        QStringLiteral("\"#[0-9a-fA-F]{3,8}\"|:\\s*\"(white|black|red|green|blue|yellow|gray|grey)\""));
+    if (!path.endsWith(QLatin1String("Theme.qml")) && !path.endsWith(QLatin1String(".js")))
+        QVERIFY2(!text.contains(colour), qPrintable("a colour outside the Theme: " + colour.match(text).captured(0)));
 
     if (!QFileInfo(QStringLiteral(ZAVEL_QMLLINT)).isExecutable())
         QSKIP("qmllint is not installed");
