@@ -280,7 +280,16 @@ Rectangle {
                 color: Theme.accent
                 font.pixelSize: Theme.fontNormal
                 wrapMode: Text.Wrap
+                // Appearing at the page's end, it scrolls into sight, as the player looks for an effect.
+                onVisibleChanged: if (visible) revealTimer.start()
             }
         }
+    }
+
+    // After the column has made room for the notice.
+    Timer {
+        id: revealTimer
+        interval: 0
+        onTriggered: flick.contentY = Math.max(0, flick.contentHeight - flick.height)
     }
 }
