@@ -18,7 +18,8 @@ check_format() {
     (cd "$ROOT" && clang-format-14 --dry-run --Werror $files)
 }
 
-# These three stop the script when they fail: without the packages and the main build no check can run.
+# These three stop the script when they fail: without the packages and the main build no test can run, and
+# a build that does not compile is the first thing to mend anyway.
 step "install missing Debian packages (build, play and test)" install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 step "configure build/" configure "$BUILD_DIR" -DZAVEL_BUILD_TESTS=ON -DZAVEL_BUILD_BENCHMARKS=ON
 step "build" build "$BUILD_DIR"

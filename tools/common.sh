@@ -17,8 +17,8 @@ RUN_PACKAGES=(
 )
 
 # What the tests add: lupdate's CMake support for the catalogue check, qmllint, Qt Quick Test's QML module, the
-# desktop entry's validator and rpmspec for the install test, Xvfb for the start-up measurements, clang-format,
-# Google Benchmark, and clang with libFuzzer and llvm-symbolizer for the fuzzing.
+# desktop entry's validator and rpmspec for the install test, Xvfb and mesa's OpenGL drivers for the measurement
+# scripts in tools/, clang-format, Google Benchmark, and clang with libFuzzer and llvm-symbolizer for the fuzzing.
 TEST_PACKAGES=(
     qttools5-dev qtdeclarative5-dev-tools qml-module-qttest
     xvfb xauth libgl1-mesa-dri
