@@ -8,7 +8,8 @@
 // the process; where that is not allowed they are skipped.
 
 #include "gameengine.h"
-#include "selfplay.h"
+#include "gametext.h"
+#include "withoutfileoverride.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,40 +21,12 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
-#include <linux/capability.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
-
-// Drops CAP_DAC_OVERRIDE and CAP_DAC_READ_SEARCH from the effective set for its lifetime.
-class WithoutFileOverride
-{
-    Q_DISABLE_COPY(WithoutFileOverride)
-public:
-    WithoutFileOverride()
-    {
-        if (syscall(SYS_capget, &m_header, m_saved) != 0)
-            return;
-        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
-        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        m_dropped = syscall(SYS_capset, &m_header, reduced) == 0;
-    }
-    ~WithoutFileOverride()
-    {
-        if (m_dropped)
-            syscall(SYS_capset, &m_header, m_saved);
-    }
-    bool permissionsBind() const { return ::geteuid() != 0 || m_dropped; }
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_saved[2]{};
-    bool m_dropped = false;
-};
 
 QString dataDir()
 {
@@ -84,18 +57,6 @@ bool waitUntil(const std::function<bool()> &condition)
     while (!condition() && clock.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return condition();
-}
-
-// A three-player game in progress with seat 0 on turn.
-QByteArray goodSave()
-{
-    Zavel::GameCore core(3, 4711);
-    Zavel::SelfPlaySetup setup;
-    setup.levels = {1, 2, 3};
-    setup.maxActions = 1;
-    for (int i = 0; i < 4 || core.currentPlayer != 0; ++i)
-        Zavel::playSelf(core, setup);
-    return QByteArray::fromStdString(core.serializeState());
 }
 
 // The game as the engine shows it.
@@ -213,7 +174,9 @@ void TestHostileStorage::storage()
     QFETCH(bool, restores);
     QFETCH(bool, failing);
     QFETCH(bool, savedAgain);
-    const QByteArray good = goodSave();
+    // A three-player game in progress.
+    const QByteArray good
+        = QByteArray::fromStdString(GameText::stateText("H 8B KB KH 9A LL H 8H 9H AH H 7A TA UH D TB"));
     const QByteArray path = QFile::encodeName(savePath());
     const QString parent = QFileInfo(dataDir()).absolutePath();
     const QString filler = QDir(dataDir()).filePath(QStringLiteral("filler"));
