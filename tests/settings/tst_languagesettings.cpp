@@ -67,26 +67,13 @@ void TestLanguageSettings::startingLanguage_data()
     QTest::addColumn<QString>("defaults"); // the default settings store's value, "-" for none
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("first start") << "-"
-                                 << "-" << m_system;
-    QTest::newRow("file hu") << "hu"
-                             << "-"
-                             << "hu";
-    QTest::newRow("file en") << "en"
-                             << "hu"
-                             << "en";
-    QTest::newRow("another language") << "de"
-                                      << "-" << m_system;
-    QTest::newRow("upper case") << "HU"
-                                << "-" << m_system;
-    QTest::newRow("default store hu") << "-"
-                                      << "hu"
-                                      << "hu";
-    QTest::newRow("default store en") << "-"
-                                      << "en"
-                                      << "en";
-    QTest::newRow("default store junk") << "-"
-                                        << "xx" << m_system;
+    // Tag, then file, default store and expected language; "system" is the system's language.
+    for (const char *row : {"first start,-,-,system", "file hu,hu,-,hu", "file en,en,hu,en",
+                            "another language,de,-,system", "upper case,HU,-,system", "default store hu,-,hu,hu",
+                            "default store en,-,en,en", "default store junk,-,xx,system"}) {
+        const QStringList cells = QString(row).split(',');
+        QTest::newRow(qPrintable(cells[0])) << cells[1] << cells[2] << QString(cells[3]).replace("system", m_system);
+    }
 }
 
 // Whatever the start finds, the file holds a valid code afterwards; the default store is only read.
