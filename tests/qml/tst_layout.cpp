@@ -1,0 +1,453 @@
+// The layout of the real interface in every state a player can reach, at three window sizes, in both languages
+// and at every text size. The items in sight (visible, opacity above 0) are walked, and the test fails when
+// - a text does not fit its box, is elided, or is cut off by the nearest ancestor that clips or by the window
+//   (inside a Flickable: by the bounds of its content, which scrolls); a text that an action of the player
+//   brings up must come up in view;
+// - an item spills outside its parent (the nearest ancestor with a size); a text by its painted area;
+// - a translucent panel holding items of its own lies over a text or a control painted before it;
+// - two controls overlap (their visible rectangles meet by more than a pixel, neither contains the other) and
+//   neither is out of reach there: covered in the common part by an item that takes taps (a panel's or a page's
+//   MouseArea), painted above it and part of neither control. Controls are items with the accessible role of a
+//   button, check box, radio button, slider or text entry, and enabled MouseAreas beside a Text. The cards of a
+//   hand overlap by design.
+// Markers in the QML: `property bool mayElide: true` on a Text that may be shortened (a name the player typed);
+// `property bool mayOverhang: true` on an item that may stick out of its parent as long as its centre stays
+// inside (a glow, a badge on a border). ZAVEL_LAYOUT_QML names another QML folder to check.
+
+#include "gameengine.h"
+#include "gametext.h"
+#include "languagesettings.h"
+
+#include <QAccessible>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace {
+
+// Four players: seat 1 holds nine cards, seat 3 one and has declared. Seat 2 has won the second game.
+const QString four
+    = QStringLiteral("H 8B KB KH 9L TA 8L 9B 7H H 8H 9H UB 7L LA 8A 9A TB TL H KL KA 7B LB H! AB D TH/3 ");
+const QString won = QStringLiteral("H 8B KB KH 9L TA 8L 9B 7H H 8H 9H UB 7L LA 8A 9A TB TL H H! AB D TH/3 KL/2 win=2");
+
+QString rectText(const QRectF &r)
+{
+    const auto n = [](qreal v) {
+        return QString::number(qRound(v * 10) / 10.0);
+    };
+    return QStringLiteral("[%1,%2 %3x%4]").arg(n(r.x()), n(r.y()), n(r.width()), n(r.height()));
+}
+
+// Whether inner lies inside outer, a pixel of rounding allowed.
+bool inside(const QRectF &outer, const QRectF &inner)
+{
+    return outer.adjusted(-1, -1, 1, 1).contains(inner);
+}
+
+bool meet(const QRectF &a, const QRectF &b)
+{
+    const QRectF common = a & b;
+    return common.width() > 1 && common.height() > 1;
+}
+
+// The QML type that made the item ("Button", "Card") or Qt's own without its prefix ("Text", "MouseArea").
+QString typeName(const QObject *object)
+{
+    QString name = QString::fromLatin1(object->metaObject()->className());
+    name = name.left(name.indexOf(QLatin1String("_QML")));
+    return name.startsWith(QLatin1String("QQuick")) ? name.mid(6) : name;
+}
+
+// The type, the object name, the file that declares the item, the nearest ancestor with a name, and the text.
+QString describe(const QQuickItem *item)
+{
+    QString out = typeName(item);
+    if (!item->objectName().isEmpty())
+        out += QStringLiteral(" \"%1\"").arg(item->objectName());
+    if (const QQmlContext *context = qmlContext(item))
+        out += QStringLiteral(" (%1)").arg(context->baseUrl().fileName());
+    const QQuickItem *named = item->parentItem();
+    while (named && named->objectName().isEmpty())
+        named = named->parentItem();
+    if (named)
+        out += QStringLiteral(" in \"%1\"").arg(named->objectName());
+    const QString text = item->property("text").toString();
+    return text.isEmpty() ? out : out + QStringLiteral(" text \"%1\"").arg(text);
+}
+
+QRectF sceneRect(const QQuickItem *item)
+{
+    return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+}
+
+// A painted text's area in its own coordinates, placed as its alignment puts it.
+QRectF paintedRect(const QQuickItem *text)
+{
+    const qreal w = text->property("paintedWidth").toReal(), h = text->property("paintedHeight").toReal();
+    const int hAlign = text->property("effectiveHorizontalAlignment").toInt();
+    const int vAlign = text->property("verticalAlignment").toInt();
+    const qreal x = hAlign & Qt::AlignRight ? text->width() - w
+        : hAlign & Qt::AlignHCenter         ? (text->width() - w) / 2
+                                            : 0;
+    const qreal y = vAlign & Qt::AlignBottom ? text->height() - h
+        : vAlign & Qt::AlignVCenter          ? (text->height() - h) / 2
+                                             : 0;
+    return QRectF(x, y, w, h);
+}
+
+bool hasControlRole(const QQuickItem *item)
+{
+    static const QVector<int> roles{QAccessible::Button, QAccessible::CheckBox, QAccessible::RadioButton,
+                                    QAccessible::Slider, QAccessible::EditableText};
+    const QObjectList children = item ? item->children() : QObjectList();
+    return std::any_of(children.begin(), children.end(), [](const QObject *child) {
+        return child->inherits("QQuickAccessibleAttached") && roles.contains(child->property("role").toInt());
+    });
+}
+
+// One with a control's role, or an enabled MouseArea beside a Text that is not already inside such an item.
+bool isControl(const QQuickItem *item)
+{
+    if (hasControlRole(item))
+        return true;
+    if (!item->inherits("QQuickMouseArea") || !item->isEnabled() || hasControlRole(item->parentItem()))
+        return false;
+    const QList<QQuickItem *> siblings = item->parentItem()->childItems();
+    return std::any_of(siblings.begin(), siblings.end(), [](QQuickItem *s) { return s->inherits("QQuickText"); });
+}
+
+// Writes the game the words describe (gametext.h) as the autosave that the engine restores at its start.
+bool writeGame(const QString &words)
+{
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const Zavel::GameCore core = GameText::game(words.toStdString());
+    const std::string text = core.serializeState();
+    QSaveFile file(QDir(dir).filePath(QStringLiteral("autosave-v1.txt")));
+    return core.validate() && QDir().mkpath(dir) && file.open(QIODevice::WriteOnly)
+        && file.write(text.data(), qint64(text.size())) == qint64(text.size()) && file.commit();
+}
+
+} // namespace
+
+class TestLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layout_data();
+    void layout();
+
+private:
+    // An item in sight, in paint order; rect is in the scene, a text's painted area.
+    struct Seen
+    {
+        QQuickItem *item;
+        QRectF rect;
+        bool text, control, catcher, opaque, panel;
+    };
+
+    void fail(const QString &what, const QString &rects);
+    void walk(QQuickItem *item, const QRectF &bound, const QQuickItem *clipper, qreal opacity);
+    void checkPanels();
+    void checkOverlaps();
+    QRectF visibleRect(const QQuickItem *item) const;
+    void checkState(QQuickView &view);
+
+    QString m_state;
+    int m_textSize = 0;
+    QStringList m_faults; // each reported once, where it was found first, with the other places that show it
+    QHash<QString, QStringList> m_places;
+    QHash<QString, QString> m_rects;
+    QVector<Seen> m_seen;
+    QList<QQuickItem *> m_shownBefore; // before the state's action, if it has one
+    QRectF m_window;
+};
+
+void TestLayout::fail(const QString &what, const QString &rects)
+{
+    const QString where = QStringLiteral("%1, text size %2").arg(m_state).arg(m_textSize);
+    if (!m_faults.contains(what)) {
+        m_faults << what;
+        m_rects.insert(what, rects);
+    }
+    if (!m_places[what].contains(where))
+        m_places[what] << where;
+}
+
+// Checks the children of the item; bound is the part of the scene where they can show, clipper what cuts it.
+void TestLayout::walk(QQuickItem *item, const QRectF &bound, const QQuickItem *clipper, qreal opacity)
+{
+    QList<QQuickItem *> children = item->childItems();
+    std::stable_sort(children.begin(), children.end(), [](QQuickItem *a, QQuickItem *b) { return a->z() < b->z(); });
+    for (QQuickItem *child : children) {
+        if (!child->isVisible() || child->opacity() <= 0)
+            continue;
+        const bool text = child->inherits("QQuickText") && !child->property("text").toString().trimmed().isEmpty();
+        const QRectF box(0, 0, child->width(), child->height());
+        const QRectF painted = text ? paintedRect(child) : box;
+        const QRectF scene = child->mapRectToScene(painted);
+        const QString boxText = QStringLiteral("box %1, painted %2").arg(rectText(sceneRect(child)), rectText(scene));
+        if (text && !inside(box, painted))
+            fail(describe(child) + QStringLiteral(" does not fit its box"), boxText);
+        if (text && child->property("truncated").toBool() && !child->property("mayElide").toBool())
+            fail(describe(child) + QStringLiteral(" is elided"),
+                 boxText + QStringLiteral(", whole text %1 wide").arg(child->implicitWidth()));
+        if (text && !inside(bound, scene))
+            fail(describe(child)
+                     + (clipper ? QStringLiteral(" is cut off by ") + describe(clipper)
+                                : QStringLiteral(" is outside the window")),
+                 boxText + QStringLiteral(", visible part %1").arg(rectText(bound)));
+        if (text && !m_shownBefore.isEmpty() && !m_shownBefore.contains(child) && !inside(visibleRect(child), scene))
+            fail(describe(child) + QStringLiteral(" comes up out of view"),
+                 boxText + QStringLiteral(", in view %1").arg(rectText(visibleRect(child))));
+
+        const QQuickItem *parent = item;
+        while (parent->parentItem() && (parent->width() <= 0 || parent->height() <= 0))
+            parent = parent->parentItem();
+        const QRectF rect = item->mapRectToItem(parent, painted.translated(child->position()));
+        const QRectF limits(0, 0, parent->width(), parent->height());
+        // A plain Item without children shows nothing; a Flickable's only child, its content, scrolls.
+        const bool empty = typeName(child) == QLatin1String("Item") && child->childItems().isEmpty();
+        if (!empty && !painted.isEmpty() && !item->inherits("QQuickFlickable") && !inside(limits, rect)
+            && !(child->property("mayOverhang").toBool() && limits.contains(rect.center())))
+            fail(describe(child) + QStringLiteral(" spills outside ") + describe(parent),
+                 QStringLiteral("%1 in %2").arg(rectText(parent->mapRectToScene(rect)), rectText(sceneRect(parent))));
+
+        const qreal shown = opacity * child->opacity();
+        const qreal alpha
+            = child->inherits("QQuickRectangle") ? child->property("color").value<QColor>().alphaF() * shown : 0;
+        m_seen.append({child, scene, text, isControl(child) && !box.isEmpty(),
+                       child->acceptedMouseButtons() != Qt::NoButton && child->isEnabled(), alpha >= 1,
+                       alpha > 0 && alpha < 1 && !child->childItems().isEmpty()});
+        if (item->inherits("QQuickFlickable"))
+            walk(child, sceneRect(child), item, shown);
+        else
+            walk(child, child->clip() ? bound & sceneRect(child) : bound, child->clip() ? child : clipper, shown);
+    }
+}
+
+// A translucent panel holding items of its own must hide the texts and controls below it, unless an opaque
+// rectangle between them already does.
+void TestLayout::checkPanels()
+{
+    for (int p = 0; p < m_seen.size(); ++p) {
+        QStringList under;
+        for (int t = 0; m_seen[p].panel && t < p; ++t) {
+            const Seen &below = m_seen[t];
+            const bool hidden = std::any_of(m_seen.begin() + t + 1, m_seen.begin() + p, [&](const Seen &s) {
+                return s.opaque && inside(s.rect, below.rect) && !below.item->isAncestorOf(s.item);
+            });
+            if ((below.text || below.control) && !hidden && !m_seen[p].item->isAncestorOf(below.item)
+                && meet(m_seen[p].rect, below.rect))
+                under << describe(below.item);
+        }
+        if (!under.isEmpty())
+            fail(
+                describe(m_seen[p].item) + QStringLiteral(" is translucent over ") + under.first(),
+                QStringLiteral("panel %1, over %2 texts and controls").arg(rectText(m_seen[p].rect)).arg(under.size()));
+    }
+}
+
+void TestLayout::checkOverlaps()
+{
+    // Whether an item that takes taps, painted above the control and part of neither, covers the common part.
+    const auto covered = [this](int control, const QQuickItem *other, const QRectF &common) {
+        return std::any_of(m_seen.begin() + control + 1, m_seen.end(), [&](const Seen &s) {
+            return s.catcher && !m_seen[control].item->isAncestorOf(s.item) && s.item != other
+                && !other->isAncestorOf(s.item) && inside(visibleRect(s.item), common);
+        });
+    };
+    const auto card = [](const QQuickItem *c) {
+        return typeName(c->inherits("QQuickMouseArea") ? c->parentItem() : c) == QLatin1String("Card");
+    };
+    for (int i = 0; i < m_seen.size(); ++i) {
+        for (int j = i + 1; m_seen[i].control && j < m_seen.size(); ++j) {
+            QQuickItem *a = m_seen[i].item, *b = m_seen[j].item;
+            const QRectF ra = visibleRect(a), rb = visibleRect(b);
+            if (!m_seen[j].control || !meet(ra, rb) || inside(ra, rb) || inside(rb, ra) || a->isAncestorOf(b)
+                || (card(a) && card(b) && a->parentItem() == b->parentItem()))
+                continue;
+            if (!covered(i, b, ra & rb) && !covered(j, a, ra & rb))
+                fail(describe(a) + QStringLiteral(" overlaps ") + describe(b),
+                     QStringLiteral("%1 and %2").arg(rectText(ra), rectText(rb)));
+        }
+    }
+}
+
+// The part of the item that the clipping ancestors and the window leave in view.
+QRectF TestLayout::visibleRect(const QQuickItem *item) const
+{
+    QRectF rect = sceneRect(item) & m_window;
+    for (const QQuickItem *above = item->parentItem(); above; above = above->parentItem()) {
+        if (above->clip())
+            rect &= sceneRect(above);
+    }
+    return rect;
+}
+
+// Checks the view as it is; the controls inside a Flickable also at every scroll position.
+void TestLayout::checkState(QQuickView &view)
+{
+    m_seen.clear();
+    m_window = QRectF(QPointF(0, 0), view.size());
+    walk(view.contentItem(), m_window, nullptr, 1);
+    checkPanels();
+    checkOverlaps();
+    for (const Seen &seen : m_seen) {
+        QQuickItem *flick = seen.item;
+        if (!flick->inherits("QQuickFlickable"))
+            continue;
+        const qreal start = flick->property("contentY").toReal(), step = flick->height() / 2;
+        const qreal end = flick->property("contentHeight").toReal() - flick->height();
+        for (qreal y = 0; y < end + step; y += step) {
+            flick->setProperty("contentY", std::min(y, end));
+            checkOverlaps();
+        }
+        flick->setProperty("contentY", start);
+    }
+}
+
+void TestLayout::layout_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("language");
+    for (const QSize &size : {QSize(540, 960), QSize(1080, 1920), QSize(960, 540)}) {
+        for (const QString &language : {QStringLiteral("en"), QStringLiteral("hu")})
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(language)))
+                << size << language;
+    }
+}
+
+void TestLayout::layout()
+{
+    QFETCH(QSize, size);
+    QFETCH(QString, language);
+    m_faults.clear();
+    m_places.clear();
+    m_rects.clear();
+
+    // The interface starts in the language stored before the settings object is made, as at a start.
+    LanguageSettings(nullptr).setLanguage(language);
+    LanguageSettings languageSettings;
+    QTranslator translator;
+    if (language == QLatin1String("hu")) {
+        QVERIFY(translator.load(QStringLiteral(ZAVEL_DATA_DIR "/translations/harbour-zavel-hu.qm")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    // Name, game and set-up: a property of the root to set, "paused", "welcome", "page <name>", or "language" for
+    // the notice that a switch of the language brings up.
+    QVector<QStringList> states{{"table, 2 players", "H 8B KB KH 9L TA H 8H 9H UB 7L LA D TH/1", ""},
+                                {"table, 4 players", four, ""},
+                                {"welcome", four, "welcome"},
+                                {"declaration hint", "H 8B 9B H 8H 9H UB 7L LA D TB/1", ""},
+                                {"suit chooser", four + "UA/0 choice=1", ""},
+                                {"rank chooser", four + "LH/0 choice=2", ""},
+                                {"draw penalty", four + "7A/3 draw=2", ""},
+                                {"skip", four + "AA/3 skip", ""},
+                                {"result", won, ""},
+                                {"pause", four, "paused"},
+                                {"menu", four, "menuOpen"},
+                                {"pace panel", four, "paceOpen"},
+                                {"pace panel over the result", won, "paceOpen"},
+                                {"language notice", four, "language"}};
+
+    QQuickView view;
+    view.rootContext()->setContextProperty(QStringLiteral("languageSettings"), &languageSettings);
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.resize(size);
+    const QByteArray qml = qEnvironmentVariableIsSet("ZAVEL_LAYOUT_QML") ? qgetenv("ZAVEL_LAYOUT_QML") : ZAVEL_QML_DIR;
+    const auto settle = [&view]() {
+        QSignalSpy swapped(&view, &QQuickWindow::frameSwapped);
+        for (int frame = 0; frame < 2; ++frame) {
+            view.update();
+            if (!swapped.wait(2000))
+                return false;
+        }
+        return true;
+    };
+    for (int s = 0; s < states.size(); ++s) {
+        m_state = states[s][0];
+        const QString setUp = states[s][2];
+        languageSettings.setLanguage(language);
+        QVERIFY2(writeGame(states[s][1]), qPrintable(m_state));
+        view.setSource(QUrl::fromLocalFile(QString::fromLocal8Bit(qml) + QStringLiteral("/harbour-zavel.qml")));
+        QQuickItem *root = view.rootObject();
+        QVERIFY2(root, qPrintable(view.errors().isEmpty() ? QString() : view.errors().first().toString()));
+        if (s == 0) {
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            for (const QString &page : root->property("pageFiles").toMap().keys())
+                states.append({QStringLiteral("page ") + page, four, QStringLiteral("page ") + page});
+        }
+        // In every state the player is on turn or the game is over: no computer player moves. The delay is the
+        // longest the player can choose, which makes its text the longest. The welcome of the first start has
+        // been answered, and the one-time hints are still to come.
+        GameEngine *engine = root->property("engine").value<GameEngine *>();
+        QObject *preferences = root->property("preferences").value<QObject *>();
+        QVERIFY(engine && preferences);
+        engine->setAnimationsEnabled(false);
+        engine->setAiPlayDelay(2000);
+        const QStringList names{"Alexandra Montgomery", "Maximilian Fitzgerald", "Konstantin Wolkenstein",
+                                "Bartholomew Kingsley"};
+        for (int seat = 0; seat < names.size(); ++seat)
+            engine->setName(seat, names[seat]);
+        preferences->setProperty("welcomed", setUp != QLatin1String("welcome"));
+        preferences->setProperty("zavelHintShown", false);
+        engine->setPaused(setUp == QLatin1String("paused"));
+        if (setUp.startsWith(QLatin1String("page ")) || setUp == QLatin1String("language"))
+            QMetaObject::invokeMethod(
+                root, "showPage",
+                Q_ARG(QVariant, setUp == QLatin1String("language") ? QStringLiteral("settings") : setUp.mid(5)));
+        else if (setUp.endsWith(QLatin1String("Open")))
+            root->setProperty(qPrintable(setUp), true);
+        for (m_textSize = 0; m_textSize < 3; ++m_textSize) {
+            preferences->setProperty("textSize", m_textSize);
+            m_shownBefore.clear();
+            if (setUp == QLatin1String("language")) {
+                // Switched where the player finds the choice: at the end of the page.
+                languageSettings.setLanguage(language);
+                QVERIFY(settle());
+                checkState(view);
+                for (const Seen &seen : m_seen) {
+                    m_shownBefore << seen.item;
+                    const qreal end = seen.item->property("contentHeight").toReal() - seen.item->height();
+                    if (seen.item->inherits("QQuickFlickable"))
+                        seen.item->setProperty("contentY", std::max(0.0, end));
+                }
+                languageSettings.setLanguage(language == QLatin1String("hu") ? "en" : "hu");
+            }
+            QVERIFY(settle());
+            checkState(view);
+        }
+    }
+
+    QStringList lines;
+    for (const QString &what : m_faults)
+        lines << QStringLiteral("%1; %2 (%3)").arg(what, m_rects.value(what), m_places.value(what).join("; "));
+    if (!lines.isEmpty())
+        QFAIL(qPrintable(QStringLiteral("%1 layout faults:\n").arg(lines.size()) + lines.join(QLatin1Char('\n'))));
+}
+
+int main(int argc, char *argv[])
+{
+    // A home of this run's own, set before the application object exists, so that everything Qt derives from
+    // it (the autosave, the stored preferences and language) starts empty and stays apart from other tests.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("org.brenvik"));
+    QCoreApplication::setApplicationName(QStringLiteral("harbour-zavel"));
+    QStandardPaths::setTestModeEnabled(true);
+    qmlRegisterType<GameEngine>("harbour.zavel", 1, 0, "GameEngine");
+    TestLayout test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_layout.moc"
