@@ -29,6 +29,15 @@ inline Zavel::Card card(const std::string &word)
                        word.size() > 3 ? std::stoi(word.substr(3)) : -1};
 }
 
+// The word of a card, without the seat that played it.
+inline std::string word(const Zavel::Card &card)
+{
+    const auto code = [](const char *codes, int index) {
+        return index >= 0 && index < 8 ? codes[index] : '?';
+    };
+    return {code("789TLUKA", card.rank - 7), code("BLAH", card.suit)};
+}
+
 inline std::vector<Zavel::Card> cards(const std::string &words)
 {
     std::vector<Zavel::Card> out;
