@@ -22,6 +22,8 @@ Item {
 
     Rectangle {
         id: glow
+        // The glow of a playable card reaches past the card's edge.
+        property bool mayOverhang: true
         anchors.fill: face
         anchors.margins: -Math.max(2, card.width * 0.05)
         radius: face.radius + Math.max(2, card.width * 0.05)

@@ -14,6 +14,8 @@ Rectangle {
     // The move log's lines, { text, seat }, oldest first; the last few are shown.
     property var lines: []
     property int lineCount: 2
+    // Lines the status may take: two where the panel is narrow.
+    property int statusLines: 1
     property string requestText
     property int requestedSuit: -1
     property int requestedRank: -1
@@ -45,16 +47,16 @@ Rectangle {
             id: statusText
             objectName: "statusText"
             width: parent.width
-            height: Math.ceil(Theme.fontLarge * 1.3)
+            height: Math.ceil(Theme.fontLarge * 1.25) * panel.statusLines
             verticalAlignment: Text.AlignVCenter
             text: panel.status
             color: Theme.accent
             font.pixelSize: Theme.fontLarge
             font.bold: true
-            // A long name or a long translation shrinks the line rather than losing its end.
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: Theme.fontSmall * 0.8
-            elide: Text.ElideRight
+            // A long name or a long translation wraps and shrinks rather than losing its end.
+            wrapMode: Text.Wrap
+            fontSizeMode: Text.Fit
+            minimumPixelSize: Theme.fontSmall * 0.7
         }
 
         Item {

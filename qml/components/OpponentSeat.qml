@@ -38,6 +38,8 @@ Item {
 
     Rectangle {
         id: halo
+        // The ring around the seat on turn lies just outside the seat's box.
+        property bool mayOverhang: true
         anchors.fill: frame
         anchors.margins: -5 * Theme.u
         radius: frame.radius + 5 * Theme.u

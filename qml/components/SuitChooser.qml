@@ -14,6 +14,11 @@ Rectangle {
     border.color: Theme.accent
     border.width: 3 * Theme.u
 
+    // Taps between the tiles do not reach the table below.
+    MouseArea {
+        anchors.fill: parent
+    }
+
     Text {
         id: title
         anchors.top: parent.top

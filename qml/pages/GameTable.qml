@@ -38,6 +38,7 @@ Item {
     readonly property bool idle: hasEngine && engine.visualPhase === GameEngine.Idle
     readonly property bool gameOver: hasEngine && engine.winnerPlayer >= 0
     readonly property bool paused: hasEngine && engine.paused
+    readonly property bool showResult: gameOver && idle && !paused
     readonly property var playableIds: {
         var map = {};
         if (!inputEnabled || engine.stateRevision < 0)
@@ -231,6 +232,7 @@ Item {
         width: table.landscape ? table.sideWidth - table.margin : table.width - 2 * table.margin
         height: implicitHeight
         lineCount: table.landscape ? 3 : 2
+        statusLines: 2
         status: table.paused ? qsTr("Paused") : table.hasEngine ? table.engine.status : ""
         explanation: table.explanation
         lines: table.moveLines
@@ -332,31 +334,64 @@ Item {
             }
             onChosen: table.engine.chooseRank(rank)
         }
+    }
+
+    // The Zavél! hint lies over the opponents and the piles, above what the player is about to tap.
+    Item {
+        id: hintArea
+        x: table.margin
+        y: table.topBarHeight + table.margin
+        width: table.mainWidth - 2 * table.margin
+        height: table.centerBottom - y
+        z: 11
+
+        HintBubble {
+            objectName: "zavelHint"
+            anchors.horizontalCenter: parent.horizontalCenter
+            anchors.bottom: parent.bottom
+            width: Math.min(parent.width - 20 * u, 600 * u)
+            visible: table.offerZavelHint && table.hasEngine && table.engine.canDeclareZavel
+            onDismissed: table.zavelHintDismissed()
+            onHintsOffRequested: table.hintsOffRequested()
+        }
+    }
+
+    // The end of the game and the pause hold the whole table below the top bar, dimmed, until they are
+    // answered; the top bar stays at hand.
+    Item {
+        id: modalArea
+        y: table.topBarHeight
+        width: table.width
+        height: table.height - y
+        z: 12
+        visible: table.showResult || table.paused
+
+        Rectangle {
+            anchors.fill: parent
+            color: Theme.scrim
+        }
+
+        MouseArea {
+            anchors.fill: parent
+            onClicked: if (table.paused) table.engine.paused = false
+        }
 
         ResultPanel {
+            id: result
             objectName: "resultPanel"
             anchors.centerIn: parent
-            width: Math.min(parent.width - 20 * u, 440 * u)
-            visible: table.gameOver && table.idle
+            width: Math.min(parent.width - 40 * u, 440 * u)
+            visible: table.showResult
             result: table.hasEngine ? table.engine.roundResult : ""
             playerWon: table.hasEngine && table.engine.winnerPlayer === 0
             onNewGameClicked: table.newGameRequested()
         }
 
-        HintBubble {
-            objectName: "zavelHint"
-            anchors.horizontalCenter: parent.horizontalCenter
-            y: 6 * u
-            width: Math.min(parent.width - 20 * u, 440 * u)
-            visible: table.offerZavelHint && table.hasEngine && table.engine.canDeclareZavel
-            onDismissed: table.zavelHintDismissed()
-            onHintsOffRequested: table.hintsOffRequested()
-        }
-
         PauseBanner {
+            id: pauseBanner
             objectName: "pausedBanner"
             anchors.centerIn: parent
-            width: Math.min(parent.width - 20 * u, 400 * u)
+            width: Math.min(parent.width - 40 * u, 440 * u)
             visible: table.paused
             onClicked: table.engine.paused = false
         }

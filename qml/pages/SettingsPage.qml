@@ -16,6 +16,9 @@ Rectangle {
     signal rulesRequested()
 
     readonly property real u: Theme.u
+    property bool revealNotice: false
+    property bool ready: false
+    Component.onCompleted: ready = true
     readonly property bool hasEngine: engine !== null
     readonly property int nextPlayers: hasEngine ? engine.playerCount : 2
     readonly property var difficultyOptions: [Labels.difficultyName(0), Labels.difficultyName(1),
@@ -45,6 +48,12 @@ Rectangle {
         contentHeight: column.height + 40 * u
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        onContentHeightChanged: {
+            if (!page.revealNotice)
+                return;
+            page.revealNotice = false;
+            contentY = Math.max(0, contentHeight - height);
+        }
 
         Column {
             id: column
@@ -280,16 +289,9 @@ Rectangle {
                 color: Theme.accent
                 font.pixelSize: Theme.fontNormal
                 wrapMode: Text.Wrap
-                // Appearing at the page's end, it scrolls into sight, as the player looks for an effect.
-                onVisibleChanged: if (visible) revealTimer.start()
+                // Appearing at the page's end, it scrolls into sight once the page has grown to hold it.
+                onVisibleChanged: page.revealNotice = visible && page.ready
             }
         }
-    }
-
-    // After the column has made room for the notice.
-    Timer {
-        id: revealTimer
-        interval: 0
-        onTriggered: flick.contentY = Math.max(0, flick.contentHeight - flick.height)
     }
 }
