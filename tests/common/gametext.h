@@ -10,7 +10,7 @@
 // its suit (ranks 789TLUKA, suits BLAH: "UB" is the Upper of Bells), with "/n" for the seat that played it onto
 // the pile. Options set the rest of the state, which is otherwise none: turn=, win= (the winner, also on turn
 // unless a turn= follows), suit= and rank= (a standing request), draw= (a draw penalty), choice= (1 a suit, 2 a
-// rank, owed by the seat on turn), skip, and seed= (the random engine as a deal from that seed leaves it; 1).
+// rank, owed by the seat on turn) and skip. The random engine is the one a deal from seed 1 leaves.
 
 #include "gamecore.h"
 
@@ -95,8 +95,6 @@ inline Zavel::GameCore game(const std::string &words)
             pile = &core.hands.back();
         } else if (word == "D" || word == "T") {
             pile = word == "D" ? &core.discard : &core.talon;
-        } else if (word.compare(0, 5, "seed=") == 0) {
-            core.rng = Zavel::GameCore(2, unsigned(std::stoul(word.substr(5)))).rng;
         } else if (word.find('=') != std::string::npos || word == "skip") {
             options += word + ' ';
         } else {
