@@ -32,6 +32,7 @@ Rectangle {
     property string returnPage: ""
     property bool paceOpen: false
     property bool menuOpen: false
+    property bool confirmOpen: false
     property real animationTimeScale: 1
     // Set by the first key the player uses: from then on the choosers show their keys.
     property bool keyboardUsed: false
@@ -62,7 +63,7 @@ Rectangle {
         if (gameEngine.winnerPlayer >= 0)
             startNewGame();
         else
-            confirmNewGame.open();
+            confirmOpen = true;
     }
 
     function startNewGame() {
@@ -107,11 +108,11 @@ Rectangle {
         var digit = key >= Qt.Key_0 && key <= Qt.Key_9 ? key - Qt.Key_0 : -1;
         event.accepted = true;
         keyboardUsed = true;
-        if (confirmNewGame.opened) {
+        if (confirmOpen) {
             if (key === Qt.Key_Escape) {
-                confirmNewGame.close();
+                confirmOpen = false;
             } else if (key === Qt.Key_Return || key === Qt.Key_Enter) {
-                confirmNewGame.close();
+                confirmOpen = false;
                 startNewGame();
             }
             return;
@@ -280,29 +281,38 @@ Rectangle {
             onClicked: root.closePanels()
         }
 
-        MenuPanel {
-            objectName: "menuPanel"
-            visible: root.menuOpen
+        // The panels, the welcome and the question are made when they open, like the pages.
+        Loader {
             anchors.right: parent.right
             anchors.rightMargin: 8 * Theme.u
             y: table.topBarHeight
             width: Math.min(parent.width - 16 * Theme.u, 360 * Theme.u)
-            entries: [{ name: "rules", text: qsTr("How to play") }, { name: "log", text: qsTr("Move log") },
-                      { name: "statistics", text: qsTr("Statistics") }, { name: "settings", text: qsTr("Settings") }]
-            onChosen: root.showPage(name)
+            active: root.menuOpen
+            source: "components/MenuPanel.qml"
+            onLoaded: {
+                item.objectName = "menuPanel";
+                item.entries = [{ name: "rules", text: qsTr("How to play") }, { name: "log", text: qsTr("Move log") },
+                                { name: "statistics", text: qsTr("Statistics") },
+                                { name: "settings", text: qsTr("Settings") }];
+                item.chosen.connect(root.showPage);
+            }
         }
 
-        QuickSettings {
-            objectName: "quickSettings"
-            visible: root.paceOpen
+        Loader {
+            id: paceLoader
             anchors.right: parent.right
             anchors.rightMargin: 8 * Theme.u
             y: table.topBarHeight
             width: Math.min(parent.width - 16 * Theme.u, 440 * Theme.u)
-            engine: gameEngine
-            sortHand: root.sortHand
-            onSortToggled: root.sortHand = !root.sortHand
-            onCloseClicked: root.paceOpen = false
+            active: root.paceOpen
+            source: "components/QuickSettings.qml"
+            onLoaded: {
+                item.objectName = "quickSettings";
+                item.engine = gameEngine;
+                item.sortHand = Qt.binding(function() { return root.sortHand; });
+                item.sortToggled.connect(function() { root.sortHand = !root.sortHand; });
+                item.closeClicked.connect(function() { root.paceOpen = false; });
+            }
         }
 
         // Pages are made when they open, so that start-up pays only for the table.
@@ -333,40 +343,33 @@ Rectangle {
         }
 
         // The welcome on the very first start, over everything until it is answered.
-        Item {
-            objectName: "welcome"
+        Loader {
             anchors.fill: parent
-            visible: !preferences.welcomed
-
-            Rectangle {
-                anchors.fill: parent
-                color: Theme.scrim
-            }
-
-            MouseArea {
-                anchors.fill: parent
-            }
-
-            FirstRunCard {
-                objectName: "firstRunCard"
-                anchors.centerIn: parent
-                width: Math.min(parent.width - 32 * Theme.u, 600 * Theme.u)
-                onDismissed: preferences.welcomed = true
-                onRulesRequested: {
+            active: !preferences.welcomed
+            source: "components/WelcomeOverlay.qml"
+            onLoaded: {
+                item.objectName = "welcome";
+                item.dismissed.connect(function() { preferences.welcomed = true; });
+                item.rulesRequested.connect(function() {
                     preferences.welcomed = true;
                     root.showPage("rules");
-                }
+                });
             }
         }
 
-        ConfirmDialog {
-            id: confirmNewGame
-            objectName: "confirmNewGame"
+        Loader {
             anchors.fill: parent
-            title: qsTr("Start a new game?")
-            message: qsTr("The game in progress will be lost.")
-            acceptText: qsTr("New game")
-            onAccepted: root.startNewGame()
+            active: root.confirmOpen
+            source: "components/ConfirmDialog.qml"
+            onLoaded: {
+                item.objectName = "confirmNewGame";
+                item.title = qsTr("Start a new game?");
+                item.message = qsTr("The game in progress will be lost.");
+                item.acceptText = qsTr("New game");
+                item.accepted.connect(root.startNewGame);
+                item.closed.connect(function() { root.confirmOpen = false; });
+                item.open();
+            }
         }
     }
 

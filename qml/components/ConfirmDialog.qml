@@ -12,6 +12,7 @@ Item {
     property bool opened: false
     signal accepted()
     signal rejected()
+    signal closed()
 
     function open() {
         opened = true;
@@ -19,6 +20,7 @@ Item {
 
     function close() {
         opened = false;
+        closed();
     }
 
     visible: opened
@@ -31,8 +33,8 @@ Item {
     MouseArea {
         anchors.fill: parent
         onClicked: {
-            dialog.close();
             dialog.rejected();
+            dialog.close();
         }
     }
 
@@ -84,8 +86,8 @@ Item {
                     objectName: "confirmNo"
                     text: dialog.rejectText
                     onClicked: {
-                        dialog.close();
                         dialog.rejected();
+                        dialog.close();
                     }
                 }
 
@@ -94,8 +96,8 @@ Item {
                     text: dialog.acceptText
                     highlighted: true
                     onClicked: {
-                        dialog.close();
                         dialog.accepted();
+                        dialog.close();
                     }
                 }
             }

@@ -301,6 +301,7 @@ Item {
     }
 
     // Overlays --------------------------------------------------------------------------------------------------------
+    // Each is made when it is needed and dropped afterwards: start-up compiles and builds none of them.
     Item {
         id: overlayArea
         x: table.margin
@@ -311,48 +312,49 @@ Item {
                                 : table.centerBottom + table.margin + table.infoHeight - table.centerTop
         z: 10
 
-        SuitChooser {
-            objectName: "suitChooser"
+        Loader {
+            id: suitChooser
             anchors.fill: parent
-            visible: table.hasEngine && table.engine.needsSuitChoice
-            showKeys: table.showKeys
-            names: table.hasEngine ? [table.engine.suitName(0), table.engine.suitName(1),
-                                      table.engine.suitName(2), table.engine.suitName(3)] : []
-            onChosen: table.engine.chooseSuit(suit)
+            active: table.hasEngine && table.engine.needsSuitChoice
+            source: "../components/SuitChooser.qml"
+            onLoaded: {
+                item.objectName = "suitChooser";
+                item.showKeys = Qt.binding(function() { return table.showKeys; });
+                item.names = [table.engine.suitName(0), table.engine.suitName(1), table.engine.suitName(2),
+                              table.engine.suitName(3)];
+                item.chosen.connect(table.engine.chooseSuit);
+            }
         }
 
-        RankChooser {
-            objectName: "rankChooser"
+        Loader {
+            id: rankChooser
             anchors.fill: parent
-            visible: table.hasEngine && table.engine.needsRankChoice
-            showKeys: table.showKeys
-            names: {
-                var list = [];
-                for (var r = 7; r <= 14; ++r)
-                    list.push(table.hasEngine ? table.engine.rankName(r) : "");
-                return list;
+            active: table.hasEngine && table.engine.needsRankChoice
+            source: "../components/RankChooser.qml"
+            onLoaded: {
+                var names = [];
+                for (var rank = 7; rank <= 14; ++rank)
+                    names.push(table.engine.rankName(rank));
+                item.objectName = "rankChooser";
+                item.showKeys = Qt.binding(function() { return table.showKeys; });
+                item.names = names;
+                item.chosen.connect(table.engine.chooseRank);
             }
-            onChosen: table.engine.chooseRank(rank)
         }
     }
 
-    // The Zavél! hint lies over the opponents and the piles, above what the player is about to tap.
-    Item {
-        id: hintArea
-        x: table.margin
-        y: table.topBarHeight + table.margin
-        width: table.mainWidth - 2 * table.margin
-        height: table.centerBottom - y
+    // The Zavél! hint lies over the opponents and the piles, just above what the player is about to tap.
+    Loader {
+        width: Math.min(table.mainWidth - 2 * table.margin - 20 * u, 600 * u)
+        x: (table.mainWidth - width) / 2
+        y: table.centerBottom - height
         z: 11
-
-        HintBubble {
-            objectName: "zavelHint"
-            anchors.horizontalCenter: parent.horizontalCenter
-            anchors.bottom: parent.bottom
-            width: Math.min(parent.width - 20 * u, 600 * u)
-            visible: table.offerZavelHint && table.hasEngine && table.engine.canDeclareZavel
-            onDismissed: table.zavelHintDismissed()
-            onHintsOffRequested: table.hintsOffRequested()
+        active: table.offerZavelHint && table.hasEngine && table.engine.canDeclareZavel
+        source: "../components/HintBubble.qml"
+        onLoaded: {
+            item.objectName = "zavelHint";
+            item.dismissed.connect(table.zavelHintDismissed);
+            item.hintsOffRequested.connect(table.hintsOffRequested);
         }
     }
 
@@ -376,24 +378,28 @@ Item {
             onClicked: if (table.paused) table.engine.paused = false
         }
 
-        ResultPanel {
-            id: result
-            objectName: "resultPanel"
+        Loader {
             anchors.centerIn: parent
             width: Math.min(parent.width - 40 * u, 440 * u)
-            visible: table.showResult
-            result: table.hasEngine ? table.engine.roundResult : ""
-            playerWon: table.hasEngine && table.engine.winnerPlayer === 0
-            onNewGameClicked: table.newGameRequested()
+            active: table.showResult
+            source: "../components/ResultPanel.qml"
+            onLoaded: {
+                item.objectName = "resultPanel";
+                item.result = table.engine.roundResult;
+                item.playerWon = table.engine.winnerPlayer === 0;
+                item.newGameClicked.connect(table.newGameRequested);
+            }
         }
 
-        PauseBanner {
-            id: pauseBanner
-            objectName: "pausedBanner"
+        Loader {
             anchors.centerIn: parent
             width: Math.min(parent.width - 40 * u, 440 * u)
-            visible: table.paused
-            onClicked: table.engine.paused = false
+            active: table.paused
+            source: "../components/PauseBanner.qml"
+            onLoaded: {
+                item.objectName = "pausedBanner";
+                item.clicked.connect(function() { table.engine.paused = false; });
+            }
         }
     }
 

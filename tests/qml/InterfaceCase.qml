@@ -43,7 +43,7 @@ TestCase {
                                                                  animationTimeScale: options.timeScale || 0.2 });
         verify(app, "the main QML file loads");
         app.forceActiveFocus();
-        if (!options.firstRun && findChild(app, "welcome").visible)
+        if (!options.firstRun && shown("welcome"))
             click("firstRunPlay");
         if (words || options.keepGame)
             compare(engine.lastEvent, qsTranslate("GameEngine", "Game restored"));
@@ -65,6 +65,16 @@ TestCase {
         var found = findChild(app, name);
         verify(found !== null, name + " exists");
         return found;
+    }
+
+    // Whether an item is on screen; panels and choosers exist only while they show.
+    function shown(name) {
+        var found = findChild(app, name);
+        return found !== null && found.visible;
+    }
+
+    function waitShown(name) {
+        tryVerify(function() { return shown(name); }, 4000, name + " shows");
     }
 
     function click(name) {

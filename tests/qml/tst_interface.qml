@@ -79,7 +79,7 @@ Item {
             app.sortHand = true;
             wait(300);
             tapCard(data.card);
-            tryCompare(item(data.chooser), "visible", true, 4000);
+            waitShown(data.chooser);
             verify(playedByMe(data.card));
             click(data.button);
             compare(engine[data.property], data.value);
@@ -107,10 +107,10 @@ Item {
             waitForPlayer();
             compare(handIds(), ["2_12"], "no penalty after a declaration");
             tapCard("2_12");
-            tryCompare(item("resultPanel"), "visible", true, 3000);
+            waitShown("resultPanel");
             compare(item("resultText").text, "Player won the game");
             click("resultNewGame");
-            verify(!item("confirmNewGame").visible);
+            verify(!shown("confirmNewGame"));
             waitIdle();
             compare(shownCards(), 5);
         }

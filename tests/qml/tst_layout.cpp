@@ -29,8 +29,21 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
+
+// What QML says while the states are set up: a component that fails to load shows nothing to measure, so a
+// warning of the interface is a fault like a clipped text.
+QStringList qmlWarnings;
+QtMessageHandler defaultHandler = nullptr;
+
+void collectQmlWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && message.contains(QLatin1String(".qml:")))
+        qmlWarnings << message;
+    defaultHandler(type, context, message);
+}
 
 // Four players: seat 1 holds nine cards, seat 3 one and has declared. Seat 2 has won the second game.
 const QString four
@@ -141,6 +154,8 @@ class TestLayout : public QObject
     Q_OBJECT
 
 private slots:
+    // After the test library's own handler, which it installs as the run starts.
+    void initTestCase() { defaultHandler = qInstallMessageHandler(collectQmlWarnings); }
     void layout_data();
     void layout();
 
@@ -428,7 +443,7 @@ void TestLayout::layout()
         }
     }
 
-    QStringList lines;
+    QStringList lines = std::exchange(qmlWarnings, QStringList());
     for (const QString &what : m_faults)
         lines << QStringLiteral("%1; %2 (%3)").arg(what, m_rects.value(what), m_places.value(what).join("; "));
     if (!lines.isEmpty())

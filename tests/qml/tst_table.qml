@@ -117,7 +117,7 @@ Item {
         function test_keyHints() {
             launch("H UB LH 8B KB H 8A 9A KA 7B TA D TH");
             tapCard("3_11");
-            tryCompare(item("rankChooser"), "visible", true, 3000);
+            waitShown("rankChooser");
             verify(!findChild(item("rankButton_10"), "keyHint").visible, "no hints for a player who taps");
             keyClick(Qt.Key_Right);
             var hint = findChild(item("rankButton_10"), "keyHint");
@@ -144,7 +144,7 @@ Item {
             launch(data.game);
             click("pauseButton");
             compare(item("statusText").text, "Paused");
-            verify(item("pausedBanner").visible);
+            verify(shown("pausedBanner"));
             var revision = engine.stateRevision;
             keyClick(data.key);
             compare([engine.stateRevision, engine.zavelArmed], [revision, false]);
@@ -163,13 +163,13 @@ Item {
         // The welcome shows on the very first start only, and leads to the rules.
         function test_welcome() {
             launch("", { storage: "missing", firstRun: true });
-            verify(item("welcome").visible);
+            verify(shown("welcome"));
             click("firstRunRules");
             compare(app.openPage, "rules");
             click("rulesDone");
             compare(app.openPage, "");
             launch("", { keepStorage: true, firstRun: true });
-            verify(!item("welcome").visible);
+            verify(!shown("welcome"));
         }
 
         function test_zavelHint_data() {
@@ -183,12 +183,12 @@ Item {
         function test_zavelHint(data) {
             var game = "H 9H 8B H 7B 8L KL AB TL D TH";
             launch(game, { preferences: { hintsEnabled: true } });
-            verify(item("zavelHint").visible);
+            verify(shown("zavelHint"));
             click(data.button);
-            verify(!item("zavelHint").visible);
+            verify(!shown("zavelHint"));
             compare(app.preferences.hintsEnabled, data.hintsLeft);
             launch(game, { keepStorage: true });
-            verify(!item("zavelHint").visible, "once only");
+            verify(!shown("zavelHint"), "once only");
         }
     }
 }
