@@ -79,6 +79,33 @@ QString saveMismatch(const GameEngine &live)
     return QString();
 }
 
+// The hand, the pile and the seats as the views show them: a card by its id ("?" when its rank and suit say
+// otherwise), "/n" the seat that played it, "*" a special card, "@n" a hand position other than its place; a seat
+// by its name and number of cards, "!" when it has declared, "<" when on turn.
+QString views(const GameEngine &engine)
+{
+    auto cards = [](const QVariantList &list) {
+        QStringList out;
+        for (int i = 0; i < list.size(); ++i) {
+            const QVariantMap m = list[i].toMap();
+            const QString id = m["id"].toString();
+            out << (id == m["suit"].toString() + '_' + m["rank"].toString() ? id : "?")
+                    + (m["playedBy"].toInt() >= 0 ? '/' + m["playedBy"].toString() : "")
+                    + (m["special"].toBool() ? "*" : "") + (m["handIndex"] == i ? "" : '@' + m["handIndex"].toString());
+        }
+        return out.join(' ');
+    };
+    QStringList seats;
+    for (int i = 0; i < engine.participants().size(); ++i) {
+        const QVariantMap m = engine.participants()[i].toMap();
+        const bool consistent = m["index"] == i && m["isHuman"] == (i == 0) && m["oneCard"] == (m["handCount"] == 1)
+            && m["handCount"] == m["hand"].toList().size() && (i > 0 || m["hand"] == engine.playerHand());
+        seats << m["name"].toString() + ':' + m["handCount"].toString() + (m["zavel"].toBool() ? "!" : "")
+                + (m["activeTurn"].toBool() ? "<" : "") + (consistent ? "" : "?");
+    }
+    return cards(engine.playerHand()) + " | " + cards(engine.discardCards()) + " | " + seats.join(", ");
+}
+
 // Logs each signal with what it says then; with checkSave, "state" also tells whether the autosave matches. The
 // interface shows the status and the result line as texts, so they are logged when their text changes: a repeated
 // notification is not logged, a stale or wrong text is.
@@ -241,7 +268,8 @@ void TestGameEngine::actions_data()
     // slow (computer moves wait a minute), off (no animations), sync (requests answered in their signal), full (disk
     // full), name= (last, every seat). Actions are invokables, property settings and: texts (logs status, request,
     // penalty and result), gate (the queries that enable the interface's controls, then the hand's playable cards),
-    // wait (for a computer move) and mark (the autosave file, to show whether it is rewritten).
+    // lists (what the views show), wait (for a computer move) and mark (the autosave file, to show whether it is
+    // rewritten).
     QTest::addColumn<QString>("situation"); // then flags after " | "
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QString>("log");
@@ -283,6 +311,8 @@ void TestGameEngine::actions_data()
     row("gate, won", "H 9B H 8H 9H 9L D TB | slow", "playCard 0;gate;completeCardAnimation;gate",
         "phase:1|card:0_9 by 0 from 0 []|state|status:Player won the game|gate:|phase:0|result:Player won the game"
         "|state|gate:");
+    row("views", "H 8A UB KH H! 9A KB H 9H D TA 9L/1 KL/2 turn=1 | slow", "lists",
+        "lists:2_8 0_12* 3_13 | 2_10 1_9/1 1_13/2 | Player:3, AI 1:2!<, AI 2:1");
     row("trimmed name", plain + "turn=1 | paused name= Cleo ", "texts", "Cleo's turn|||");
 
     // Completions of the wrong kind, for no phase or a second time are ignored; the end of a phase saves again.
@@ -301,7 +331,9 @@ void TestGameEngine::actions_data()
         forgot + "|state|status:AI 1's turn|phase:0|lastEvent:Game restored|state");
     row("new game during a flight", lastButOne, "playCard 0;newGame;completeCardAnimation;completeDrawAnimation",
         forgot + "|state|status:AI 1's turn|lastEvent:|phase:3|deal:10|state|status:Your turn");
-    row("draw", seat1Draws, "drawCard", "lastEvent:You drew a card|phase:2|draw:[0:1_10@3#0]|state|status:AI 1's turn");
+    row("draw", seat1Draws, "drawCard;lists",
+        "lastEvent:You drew a card|phase:2|draw:[0:1_10@3#0]|state|status:AI 1's turn|lists:0_8 0_13 3_13 1_10 | 2_10 "
+        "| Player:4, AI 1:3<");
     row("skip", seat1Draws + "AA/1 skip", "acceptPenalty",
         "lastEvent:You skipped your turn|status:AI 1's turn|state" + seat1Drew + "Your turn");
     row("suit", seat1Draws + "UA/0 choice=1", "chooseSuit 2",
@@ -393,6 +425,8 @@ void TestGameEngine::actions()
             for (int i = 0; i < engine.playerHand().size(); ++i)
                 open << (engine.isPlayerCardPlayable(i) ? QString::number(i) : "");
             signalLog.add("gate:" + open.filter(QRegularExpression(".")).join(' '));
+        } else if (name == "lists") {
+            signalLog.add("lists:" + views(engine));
         } else if (name == "mark") {
             QVERIFY(writeSave(readSave() + mark));
         } else if (name == "wait") {
