@@ -51,8 +51,9 @@ Item {
             }
         }
 
+        // Six cards on the pile: the table shows the top ones, the card just played last.
         function test_tapPlaysOrExplains() {
-            launch(simpleGame);
+            launch("H KL 9B UA LH 8B H 7B 7L TA 8H KA D AB AL AA UB TH 9H", { delay: 60000 });
             tapCard("1_13");
             compare(item("lastEventText").text, "Match the suit or rank of the top card");
             compare(handIds().length, 5, "nothing was played");
@@ -61,6 +62,7 @@ Item {
             compare(item("discardPile").topCard.id, "3_9", "the pile shows the card when it lands");
             waitIdle();
             verify(playedByMe("0_9"));
+            compare(item("discardPile").topCard.id, "0_9");
             verify(findChild(app, "handCard_0_9") === null, "the card left the hand");
         }
 

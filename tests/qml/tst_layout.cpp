@@ -19,7 +19,9 @@
 #include "languagesettings.h"
 
 #include <QAccessible>
+#include <QJSValue>
 #include <QQmlContext>
+#include <QQmlListReference>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QSaveFile>
@@ -29,6 +31,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -166,12 +169,14 @@ private:
         QQuickItem *item;
         QRectF rect;
         bool text, control, catcher, opaque, panel;
+        qreal shown; // the opacity it is painted with
     };
 
     void fail(const QString &what, const QString &rects);
     void walk(QQuickItem *item, const QRectF &bound, const QQuickItem *clipper, qreal opacity);
     void checkPanels();
     void checkOverlaps();
+    void checkContrast();
     QRectF visibleRect(const QQuickItem *item) const;
     void checkState(QQuickView &view);
 
@@ -240,7 +245,7 @@ void TestLayout::walk(QQuickItem *item, const QRectF &bound, const QQuickItem *c
             = child->inherits("QQuickRectangle") ? child->property("color").value<QColor>().alphaF() * shown : 0;
         m_seen.append({child, scene, text, isControl(child) && !box.isEmpty(),
                        child->acceptedMouseButtons() != Qt::NoButton && child->isEnabled(), alpha >= 1,
-                       alpha > 0 && alpha < 1 && !child->childItems().isEmpty()});
+                       alpha > 0 && alpha < 1 && !child->childItems().isEmpty(), shown});
         if (item->inherits("QQuickFlickable"))
             walk(child, sceneRect(child), item, shown);
         else
@@ -296,6 +301,61 @@ void TestLayout::checkOverlaps()
     }
 }
 
+// Every text against what it is painted on, the topmost rectangle below it that holds its centre (translucent
+// ones laid over the rectangles below them; a gradient taken at its worst stop): at least 4.5:1, or 3:1 for large
+// text (24 pixels, or bold from 18.7). A text shown dimmed, as on a disabled button, is exempt.
+void TestLayout::checkContrast()
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](qreal v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const auto ratio = [&](const QColor &a, const QColor &b) {
+        const qreal la = luminance(a), lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    };
+    const auto over = [](const QColor &top, qreal alpha, const QColor &below) {
+        return QColor::fromRgbF(top.redF() * alpha + below.redF() * (1 - alpha),
+                                top.greenF() * alpha + below.greenF() * (1 - alpha),
+                                top.blueF() * alpha + below.blueF() * (1 - alpha));
+    };
+    for (int t = 0; t < m_seen.size(); ++t) {
+        if (!m_seen[t].text || m_seen[t].shown < 0.9)
+            continue;
+        QVector<const Seen *> layers; // from the text down to the first opaque rectangle
+        QVector<QColor> bases;
+        for (int b = t - 1; b >= 0 && bases.isEmpty(); --b) {
+            const Seen &below = m_seen[b];
+            if (!below.item->inherits("QQuickRectangle") || !below.rect.contains(m_seen[t].rect.center()))
+                continue;
+            if (QObject *gradient = below.item->property("gradient").value<QJSValue>().toQObject()) {
+                QQmlListReference stops(gradient, "stops");
+                for (int i = 0; i < stops.count(); ++i)
+                    bases << stops.at(i)->property("color").value<QColor>();
+            } else if (below.item->property("color").value<QColor>().alphaF() * below.shown >= 1) {
+                bases << below.item->property("color").value<QColor>();
+            } else {
+                layers.prepend(&below);
+            }
+        }
+        const QQuickItem *text = m_seen[t].item;
+        const QFont font = text->property("font").value<QFont>();
+        const bool large = font.pixelSize() >= 24 || (font.bold() && font.pixelSize() >= 18.7);
+        const QColor colour = text->property("color").value<QColor>();
+        for (QColor base : bases) {
+            for (const Seen *layer : layers)
+                base = over(layer->item->property("color").value<QColor>(),
+                            layer->item->property("color").value<QColor>().alphaF() * layer->shown, base);
+            const qreal r = ratio(colour, base);
+            if (r < (large ? 3 : 4.5))
+                fail(describe(text) + QStringLiteral(" has too little contrast"),
+                     QStringLiteral("%1 on %2: %3:1").arg(colour.name(), base.name()).arg(r, 0, 'f', 2));
+        }
+    }
+}
+
 // The part of the item that the clipping ancestors and the window leave in view.
 QRectF TestLayout::visibleRect(const QQuickItem *item) const
 {
@@ -315,6 +375,7 @@ void TestLayout::checkState(QQuickView &view)
     walk(view.contentItem(), m_window, nullptr, 1);
     checkPanels();
     checkOverlaps();
+    checkContrast();
     for (const Seen &seen : m_seen) {
         QQuickItem *flick = seen.item;
         if (!flick->inherits("QQuickFlickable"))

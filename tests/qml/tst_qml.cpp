@@ -73,7 +73,8 @@ public:
     {
         QCoreApplication::removeTranslator(&m_translator);
         return !hungarian
-            || (m_translator.load(QStringLiteral(ZAVEL_CATALOGUE)) && QCoreApplication::installTranslator(&m_translator));
+            || (m_translator.load(QStringLiteral(ZAVEL_CATALOGUE))
+                && QCoreApplication::installTranslator(&m_translator));
     }
 
 public slots:
@@ -93,8 +94,10 @@ public slots:
         context->setContextProperty(QStringLiteral("storageSupport"), new StorageSupport(engine, this));
         context->setContextProperty(QStringLiteral("languageSettings"), m_language.data());
         context->setContextProperty(QStringLiteral("testSupport"), this);
+        // ZAVEL_TEST_QML names another interface folder to play, for a scratch copy with a planted fault.
+        const QByteArray qml = qEnvironmentVariableIsSet("ZAVEL_TEST_QML") ? qgetenv("ZAVEL_TEST_QML") : ZAVEL_QML_DIR;
         context->setContextProperty(QStringLiteral("mainQml"),
-                                    QUrl::fromLocalFile(QStringLiteral(ZAVEL_QML_DIR "/harbour-zavel.qml")));
+                                    QUrl::fromLocalFile(QString::fromLocal8Bit(qml) + "/harbour-zavel.qml"));
         context->setContextProperty(QStringLiteral("screenshotDir"), QStringLiteral(ZAVEL_SCREENSHOT_DIR));
     }
 
