@@ -33,8 +33,7 @@ bool exec(QSqlDatabase &db, const QString &sql, const QVariantList &values = QVa
 StorageSupport::StorageSupport(QQmlEngine *engine, QObject *parent)
     : QObject(parent)
     , m_engine(engine)
-{
-}
+{ }
 
 StorageSupport::~StorageSupport()
 {
@@ -70,9 +69,10 @@ bool StorageSupport::writeDatabase(int schema, const QVariantMap &preferences)
         ok = ok && exec(db, QStringLiteral("CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL)"));
         ok = ok && exec(db, QStringLiteral("CREATE TABLE preferences(key TEXT PRIMARY KEY, value TEXT NOT NULL)"));
         ok = ok
-            && exec(db, QStringLiteral("CREATE TABLE results(id INTEGER PRIMARY KEY AUTOINCREMENT, finished TEXT NOT "
-                                       "NULL, players INTEGER NOT NULL, outcome TEXT NOT NULL, winner TEXT, "
-                                       "opponents TEXT NOT NULL, fingerprint TEXT NOT NULL)"));
+            && exec(db,
+                    QStringLiteral("CREATE TABLE results(id INTEGER PRIMARY KEY AUTOINCREMENT, finished TEXT NOT "
+                                   "NULL, players INTEGER NOT NULL, outcome TEXT NOT NULL, winner TEXT, "
+                                   "opponents TEXT NOT NULL, fingerprint TEXT NOT NULL)"));
         ok = ok && exec(db, QStringLiteral("INSERT INTO meta VALUES('schema', ?)"), {QString::number(schema)});
         for (auto it = preferences.constBegin(); ok && it != preferences.constEnd(); ++it) {
             const QByteArray json = QJsonDocument::fromVariant(QVariantList{it.value()}).toJson(QJsonDocument::Compact);
@@ -104,8 +104,8 @@ bool StorageSupport::prepare(const QString &kind, const QVariantMap &preferences
         return false;
     if (kind == QLatin1String("readonly")) {
         m_withoutOverride.reset(new WithoutFileOverride);
-        return ::chmod(qPrintable(file), 0444) == 0
-            && ::chmod(qPrintable(QFileInfo(file).absolutePath()), 0555) == 0
+        m_readOnlyFile = file;
+        return ::chmod(qPrintable(file), 0444) == 0 && ::chmod(qPrintable(QFileInfo(file).absolutePath()), 0555) == 0
             && m_withoutOverride->permissionsBind();
     }
     if (kind == QLatin1String("locked")) {
@@ -124,9 +124,12 @@ void StorageSupport::release()
         QSqlDatabase::removeDatabase(QString::fromLatin1(lockConnection));
     }
     m_withoutOverride.reset();
-    const QString file = databaseFile();
-    ::chmod(qPrintable(QFileInfo(file).absolutePath()), 0755);
-    ::chmod(qPrintable(file), 0644);
+    // Only what prepare() changed: at the end of the run the engine, and its storage path, may be gone.
+    if (m_readOnlyFile.isEmpty())
+        return;
+    ::chmod(qPrintable(QFileInfo(m_readOnlyFile).absolutePath()), 0755);
+    ::chmod(qPrintable(m_readOnlyFile), 0644);
+    m_readOnlyFile.clear();
 }
 
 QStringList StorageSupport::rows(const QString &table)

@@ -39,6 +39,8 @@ private:
 
     QQmlEngine *m_engine;
     QSqlDatabase m_lock;
+    // The file made read-only by the last prepare(), to be made writable again; empty otherwise.
+    QString m_readOnlyFile;
     std::unique_ptr<WithoutFileOverride> m_withoutOverride;
 };
 
