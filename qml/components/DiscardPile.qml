@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "cardrows.js" as Rows
 import "."
 
 // The discard pile: its last few cards, each a little askew the way cards fall, the top card last. Cards still
@@ -38,13 +39,28 @@ Item {
         };
     }
 
+    // The cards that stay keep their delegate and their painted face when the pile changes.
+    ListModel {
+        id: pileModel
+    }
+
+    function sync() {
+        Rows.sync(pileModel, visibleCards, function(card) {
+            return { cardId: card.id, suit: card.suit, rank: card.rank };
+        });
+    }
+
+    onVisibleCardsChanged: sync()
+    Component.onCompleted: sync()
+
     Repeater {
-        model: pile.visibleCards
+        model: pileModel
         Card {
-            readonly property var place: pile.placement(modelData.id)
-            objectName: index === pile.visibleCards.length - 1 ? "discardTop" : ""
-            suit: modelData.suit
-            rank: modelData.rank
+            readonly property var place: pile.placement(model.cardId)
+            objectName: index === pileModel.count - 1 ? "discardTop" : ""
+            z: index
+            suit: model.suit
+            rank: model.rank
             x: place.x
             y: place.y
             width: pile.cardWidth

@@ -37,13 +37,17 @@ Item {
         flight.stop();
     }
 
-    Card {
-        width: flyer.width
-        height: flyer.height
-        suit: flyer.suit
-        rank: flyer.rank
+    // The face is painted only for a card that shows it: a card flying face down to an opponent never does.
+    Loader {
+        active: flyer.faceUp || flyer.turnOver
         visible: flyer.faceUp
-        transform: Scale { origin.x: flyer.width / 2; xScale: flyer.flip }
+        sourceComponent: Card {
+            width: flyer.width
+            height: flyer.height
+            suit: flyer.suit
+            rank: flyer.rank
+            transform: Scale { origin.x: flyer.width / 2; xScale: flyer.flip }
+        }
     }
 
     CardBack {

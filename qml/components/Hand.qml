@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import "cardrows.js" as Rows
 import "."
 
 // The player's hand, face up, in one overlapping row that always fits the width.
@@ -65,42 +66,11 @@ Item {
         return position >= 0 && position < shown.length ? shown[position].handIndex : -1;
     }
 
-    // Keeps one delegate per card id, in display order, so that cards keep their item while others come and go.
-    // Returns whether any card came, went or moved.
+    // One delegate per card id, in display order, so that cards keep their item while others come and go.
     function sync() {
-        var target = shown;
-        var changed = false;
-        var i;
-        var wanted = {};
-        for (i = 0; i < target.length; ++i)
-            wanted[target[i].id] = true;
-        for (i = cardModel.count - 1; i >= 0; --i) {
-            if (!wanted[cardModel.get(i).cardId]) {
-                cardModel.remove(i);
-                changed = true;
-            }
-        }
-        for (i = 0; i < target.length; ++i) {
-            var card = target[i];
-            var at = -1;
-            for (var k = i; k < cardModel.count; ++k) {
-                if (cardModel.get(k).cardId === card.id) {
-                    at = k;
-                    break;
-                }
-            }
-            if (at < 0) {
-                cardModel.insert(i, { cardId: card.id, suit: card.suit, rank: card.rank, handIndex: card.handIndex });
-                changed = true;
-            } else {
-                if (at !== i) {
-                    cardModel.move(at, i, 1);
-                    changed = true;
-                }
-                if (cardModel.get(i).handIndex !== card.handIndex)
-                    cardModel.setProperty(i, "handIndex", card.handIndex);
-            }
-        }
+        var changed = Rows.sync(cardModel, shown, function(card) {
+            return { cardId: card.id, suit: card.suit, rank: card.rank, handIndex: card.handIndex };
+        });
         if (selectedPosition >= count)
             selectedPosition = count - 1;
         return changed;
