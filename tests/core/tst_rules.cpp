@@ -233,16 +233,25 @@ private slots:
     // at random. Each situation sits where a small change of one of the weights changes what is played.
     void plays()
     {
+        // clang-format off
         const std::vector<std::tuple<std::string, int, QString>> rows = {
-            {"H 9L LA AB UL AL H 7B 8B D LB", 3, "AB UL"},    {"H UB 7L TB 8B TA H 7B 9B LB D TL", 1, "UB 7L TB"},
-            {"H 7A 9B LB H 7B 8B TB UB KB D LA", 3, "7A LB"}, {"H UL 8A LA H 7B 8B 9B D KA", 1, "UL LA"},
-            {"H LL TL UL 7B H 8B 9B TB D LB", 3, "UL 7B"},    {"H AH KH 7L LH H 7B 8B D 7H", 1, "7L"},
-            {"H UB LL AL AH 9A H 7B 8B 9B D UA", 3, "UB 9A"}, {"H AL LL UA H 7B 8B 9B D TL", 3, "UA"},
-            {"H LB UB 7A UL UH H 7B 8B D 7H", 3, "UB 7A"},    {"H AB UL H 7B D AA", 3, "AB"},
-            {"H UA LA LL H 7B 8B 9B TB LB D AA", 3, "LA"},    {"H AH LB KH H 7B 8B 9B D LH", 1, "AH LB"},
-            {"H AH AA AB 7B H 8B 9B D TB", 1, "AB"},
-            {"H LL UL 9A KH H 7B D AL", 1, "UL"},
+            {"H 9L LA AB UL AL H 7B 8B D LB",    0, "LA AB UL"},
+            {"H 9L LA AB UL AL H 7B 8B D LB",    3, "AB UL"},
+            {"H UB 7L TB 8B TA H 7B 9B LB D TL", 1, "UB 7L TB"},
+            {"H 7A 9B LB H 7B 8B TB UB KB D LA", 3, "7A LB"},
+            {"H UL 8A LA H 7B 8B 9B D KA",       1, "UL LA"},
+            {"H LL TL UL 7B H 8B 9B TB D LB",    3, "UL 7B"},
+            {"H AH KH 7L LH H 7B 8B D 7H",       1, "7L"},
+            {"H UB LL AL AH 9A H 7B 8B 9B D UA", 3, "UB 9A"},
+            {"H AL LL UA H 7B 8B 9B D TL",       3, "UA"},
+            {"H LB UB 7A UL UH H 7B 8B D 7H",    3, "UB 7A"},
+            {"H AB UL H 7B D AA",                3, "AB"},
+            {"H UA LA LL H 7B 8B 9B TB LB D AA", 3, "LA"},
+            {"H AH LB KH H 7B 8B 9B D LH",       1, "AH LB"},
+            {"H AH AA AB 7B H 8B 9B D TB",       1, "AB"},
+            {"H LL UL 9A KH H 7B D AL",          1, "UL"},
         };
+        // clang-format on
         for (const auto &[words, level, expected] : rows) {
             GameCore core = game(words);
             std::vector<std::string> played;

@@ -138,8 +138,18 @@ public:
                 });
         connect(e, &GameEngine::drawAnimationRequested, this,
                 [=](const QVariantList &m) { add("draw:[" + moves(m) + "]"); });
-        connect(e, &GameEngine::dealAnimationRequested, this,
-                [=](const QVariantList &m) { add("deal:" + QString::number(m.size())); });
+        // A deal is shown one card to each seat a pass, each card flying to the place its hand holds it at.
+        connect(e, &GameEngine::dealAnimationRequested, this, [=](const QVariantList &m) {
+            bool right = true;
+            for (int i = 0; i < m.size(); ++i) {
+                const QVariantMap d = m[i].toMap();
+                const int seats = e->activePlayerCount(), seat = i % seats, place = i / seats;
+                const QVariantMap card = e->participants()[seat].toMap()["hand"].toList().value(place).toMap();
+                right = right && d["order"] == i && d["player"] == seat && d["handIndex"] == place
+                    && d["id"] == card["id"];
+            }
+            add("deal:" + QString::number(m.size()) + (right ? "" : " wrong"));
+        });
     }
 
     void add(const QString &line) { lines << line; }
@@ -320,6 +330,15 @@ void TestGameEngine::actions_data()
         "completeDealAnimation;completeCardAnimation;playCard 0;completeDealAnimation;completeDrawAnimation;mark;"
         "completeCardAnimation;completeCardAnimation",
         played + "|status:AI 1's turn" + idle);
+    row("played from the middle", "H KB 8A KH H 8H 9H 9L D TA | slow", "playCard 1",
+        "phase:1|card:2_8 by 0 from 1 []|state|status:AI 1's turn");
+    // Four cards owed, three left: the text names the penalty.
+    row("penalty beyond the cards left",
+        "H 7B 8B 9B TB LB KB AB 8L 9L TL LL UL KL AL H 8A 9A TA LA UA KA AA 7H 8H 9H TH LH KH AH D UB 7A/0 7L/1 T UH "
+        "draw=4 | slow",
+        "acceptPenalty",
+        "lastEvent:You drew 4 penalty cards|phase:2|draw:[0:3_12@14#0 0:0_12@15#1 0:2_7@16#2]|state|status:AI 1's "
+        "turn");
     row("forgotten declaration", lastButOne, "playCard 0;completeCardAnimation;completeDrawAnimation",
         forgot + "|state|status:AI 1's turn" + drawn + idle + reply);
     row("completed inside the signal", lastButOne + " | sync", "playCard 0",
@@ -365,8 +384,8 @@ void TestGameEngine::actions_data()
     row("refused, game won", "H 8A KB KH H D TA 9H/1 win=1", "drawCard;playCard 0;acceptPenalty;rejectCard 1", "");
     row("refused, own flight", "H UH KB KH 9B H 8H 9H 9L D TA", "playCard 0;chooseSuit 1;rejectCard 0",
         "phase:1|card:3_12 by 0 from 0 []|state|status:Player: choose a suit");
-    row("refused, computer flight", "H 8A KB H 9A KH KL D TA turn=1", "wait;playCard 0;declareZavel;rejectCard 1",
-        "phase:1|card:2_9 by 1 from 0 []|state|status:Your turn");
+    row("refused, computer flight", "H 8A KB H KH 9A KL D TA turn=1", "wait;playCard 0;declareZavel;rejectCard 1",
+        "phase:1|card:2_9 by 1 from 1 []|state|status:Your turn");
     row("draw refused, computer flight", "H KB 8H H 9A KH KL D TA turn=1", "wait;drawCard",
         "phase:1|card:2_9 by 1 from 0 []|state|status:Your turn");
     row("penalty refused, computer flight", "H 8A KB H 7A KH KL D TA turn=1", "wait;acceptPenalty",
