@@ -4,6 +4,7 @@
 // or the one before it when the kill fell inside that save. ZAVEL_KILLS sets the number of kills (200).
 
 #include "gamecore.h"
+#include "savefiles.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -15,19 +16,10 @@
 #include <QTest>
 #include <QThread>
 
+using SaveFiles::readFile;
+using SaveFiles::writeFile;
+
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
 
 QByteArray hashLine(const QByteArray &text)
 {

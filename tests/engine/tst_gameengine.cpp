@@ -3,45 +3,18 @@
 
 #include "gameengine.h"
 #include "gametext.h"
+#include "savefiles.h"
 
 #include <QtTest>
 
 #include <csignal>
-#include <functional>
 #include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+using namespace SaveFiles;
+
 namespace {
-
-QString dataDir(const char *file = "")
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + file;
-}
-
-QByteArray readSave()
-{
-    QFile file(dataDir("/autosave-v1.txt"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeSave(const QByteArray &bytes)
-{
-    QDir().mkpath(dataDir());
-    QFile file(dataDir("/autosave-v1.txt"));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Unlike QTest::qWaitFor, wakes on every event, so chained zero-delay moves run at full speed.
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 3000)
-{
-    const QDeadlineTimer deadline(timeoutMs);
-    QTimer guard; // wakes the loop at the deadline when nothing else happens
-    guard.start(timeoutMs);
-    while (!condition() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return condition();
-}
 
 // The state text of a situation (gametext.h), with the validator's message as a warning when it is not a legal state.
 QByteArray stateText(const QString &situation)
@@ -55,7 +28,7 @@ QByteArray stateText(const QString &situation)
 
 bool startFrom(GameEngine *engine, const QString &situation)
 {
-    const bool saved = writeSave(stateText(situation));
+    const bool saved = writeFile(savePath(), stateText(situation));
     engine->start();
     return saved && engine->lastEvent() == QLatin1String("Game restored");
 }
@@ -418,7 +391,7 @@ void TestGameEngine::actions()
     engine.setPaused(true);
     QVERIFY(startFrom(&engine, situation.section(" | ", 0, 0)));
     const QByteArray mark = "# not rewritten\n"; // restore ignores it, and no save writes it
-    QVERIFY(writeSave(readSave() + mark));
+    QVERIFY(writeFile(savePath(), readFile() + mark));
     engine.setPaused(flags.contains("paused"));
     SignalLog signalLog(&engine, true);
     rlimit limit{}, unlimited{};
@@ -447,7 +420,7 @@ void TestGameEngine::actions()
         } else if (name == "lists") {
             signalLog.add("lists:" + views(engine));
         } else if (name == "mark") {
-            QVERIFY(writeSave(readSave() + mark));
+            QVERIFY(writeFile(savePath(), readFile() + mark));
         } else if (name == "wait") {
             QVERIFY(waitUntil([&] { return engine.visualPhase() != GameEngine::Idle; }));
         } else if (engine.metaObject()->indexOfProperty(name) >= 0) {
@@ -462,7 +435,7 @@ void TestGameEngine::actions()
     ::setrlimit(RLIMIT_FSIZE, &unlimited); // before anything is printed: the test log may itself be a file
     QCOMPARE(signalLog.lines.join('|'), log);
     // The file is rewritten exactly when the state changes, unless the disk refuses: then it stays as it was.
-    QCOMPARE(readSave().endsWith(mark), !log.contains("state") || flags.contains("full"));
+    QCOMPARE(readFile().endsWith(mark), !log.contains("state") || flags.contains("full"));
     QCOMPARE(QDir(dataDir()).entryList(QDir::Files), QStringList("autosave-v1.txt"));
 }
 
@@ -510,7 +483,7 @@ void TestGameEngine::wholeGames()
     for (int game = 0; game < 6; ++game) {
         const int players = 2 + game % 3;
         std::mt19937 choices(static_cast<unsigned>(game));
-        QVERIFY(writeSave(QByteArray::fromStdString(Zavel::GameCore(players, choices()).serializeState())));
+        QVERIFY(writeFile(savePath(), QByteArray::fromStdString(Zavel::GameCore(players, choices()).serializeState())));
         GameEngine engine;
         engine.setAnimationsEnabled(game < 3); // then the interface answers every phase, at once or a little later
         engine.setAiPlayDelay(0);
@@ -571,9 +544,10 @@ void TestGameEngine::start()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, shown);
-    QVERIFY(content.isNull() || content == "dir" || content == "fifo" ? QDir().mkpath(dataDir()) : writeSave(content));
-    QVERIFY(content != "dir" || QDir().mkpath(dataDir("/autosave-v1.txt")));
-    QVERIFY(content != "fifo" || ::mkfifo(qPrintable(dataDir("/autosave-v1.txt")), 0600) == 0);
+    QVERIFY(content.isNull() || content == "dir" || content == "fifo" ? QDir().mkpath(dataDir())
+                                                                      : writeFile(savePath(), content));
+    QVERIFY(content != "dir" || QDir().mkpath(savePath()));
+    QVERIFY(content != "fifo" || ::mkfifo(qPrintable(savePath()), 0600) == 0);
     GameEngine engine;
     engine.setAiPlayDelay(0);
     SignalLog log(&engine);
@@ -581,7 +555,7 @@ void TestGameEngine::start()
     QTest::qWait(20); // for a computer move; in a won game none follows
     QCOMPARE(log.lines.join('|'), shown.isEmpty() ? "phase:3|deal:10|state" : "lastEvent:Game restored|" + shown);
     // A restored file stays as it was until a move; any other is replaced by the new deal at once.
-    QCOMPARE(readSave() == content, !shown.isEmpty() && !shown.contains("phase"));
+    QCOMPARE(readFile() == content, !shown.isEmpty() && !shown.contains("phase"));
     QCOMPARE(saveMismatch(engine), content == "dir" ? ", save does not restore" : "");
 }
 

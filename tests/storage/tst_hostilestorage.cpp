@@ -9,6 +9,7 @@
 
 #include "gameengine.h"
 #include "gametext.h"
+#include "savefiles.h"
 #include "withoutfileoverride.h"
 
 #include <QDir>
@@ -20,44 +21,14 @@
 
 #include <cerrno>
 #include <cstring>
-#include <functional>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace SaveFiles;
+
 namespace {
-
-QString dataDir()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
-
-QString savePath()
-{
-    return QDir(dataDir()).filePath(QStringLiteral("autosave-v1.txt"));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
-bool waitUntil(const std::function<bool()> &condition)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return condition();
-}
 
 // The game as the engine shows it.
 QString shown(const GameEngine &engine)

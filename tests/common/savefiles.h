@@ -1,0 +1,56 @@
+#ifndef ZAVEL_TESTS_SAVEFILES_H
+#define ZAVEL_TESTS_SAVEFILES_H
+
+// The autosave's folder and file where the engine looks for them (in Qt's test locations once a test has turned
+// them on), whole-file reads and writes, and a wait for the event loop.
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <functional>
+
+namespace SaveFiles {
+
+inline QString dataDir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+inline QString savePath()
+{
+    return QDir(dataDir()).filePath(QStringLiteral("autosave-v1.txt"));
+}
+
+inline QByteArray readFile(const QString &path = savePath())
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Creates the folder first when it is missing.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+// Unlike QTest::qWaitFor, wakes on every event, so chained zero-delay moves run at full speed.
+inline bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 5000)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    QTimer guard; // wakes the loop at the deadline when nothing else happens
+    guard.start(timeoutMs);
+    while (!condition() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return condition();
+}
+
+} // namespace SaveFiles
+
+#endif
