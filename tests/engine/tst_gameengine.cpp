@@ -10,7 +10,6 @@
 #include <csignal>
 #include <random>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 using namespace SaveFiles;
 
@@ -521,7 +520,7 @@ void TestGameEngine::wholeGames()
 
 void TestGameEngine::start_data()
 {
-    QTest::addColumn<QByteArray>("content"); // "dir" and "fifo" put a directory or a named pipe there instead
+    QTest::addColumn<QByteArray>("content"); // of the autosave file; tst_hostilestorage puts worse things there
     QTest::addColumn<QString>("shown"); // what a restore shows after "Game restored"; empty: a new game is dealt
     const QByteArray good = stateText("H 8B KB KH H 8A 9A 9L UB LB 7A AA KA D TA");
     QTest::newRow("none") << QByteArray() << "";
@@ -535,28 +534,22 @@ void TestGameEngine::start_data()
     QTest::newRow("altered header") << QByteArray(good).replace("ZAVEL_STATE_V1", "ZAVEL_STATE_V2") << "";
     // Seat 0's Eight of Bells edited into seat 1's Eight of Acorns: one card twice, one missing.
     QTest::newRow("impossible deal") << QByteArray(good).replace("H0 3 0,8,-1", "H0 3 2,8,-1") << "";
-    QTest::newRow("binary junk") << QByteArray::fromHex("00ff7f8009e2").repeated(700) << "";
-    QTest::newRow("directory") << QByteArray("dir") << "";
-    QTest::newRow("named pipe") << QByteArray("fifo") << "";
 }
 
 void TestGameEngine::start()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, shown);
-    QVERIFY(content.isNull() || content == "dir" || content == "fifo" ? QDir().mkpath(dataDir())
-                                                                      : writeFile(savePath(), content));
-    QVERIFY(content != "dir" || QDir().mkpath(savePath()));
-    QVERIFY(content != "fifo" || ::mkfifo(qPrintable(savePath()), 0600) == 0);
+    QVERIFY(content.isNull() || writeFile(savePath(), content));
     GameEngine engine;
     engine.setAiPlayDelay(0);
     SignalLog log(&engine);
-    engine.start(); // must neither block nor crash
+    engine.start();
     QTest::qWait(20); // for a computer move; in a won game none follows
     QCOMPARE(log.lines.join('|'), shown.isEmpty() ? "phase:3|deal:10|state" : "lastEvent:Game restored|" + shown);
     // A restored file stays as it was until a move; any other is replaced by the new deal at once.
     QCOMPARE(readFile() == content, !shown.isEmpty() && !shown.contains("phase"));
-    QCOMPARE(saveMismatch(engine), content == "dir" ? ", save does not restore" : "");
+    QCOMPARE(saveMismatch(engine), QString());
 }
 
 // Settings normalise what they are given and announce only a real change.
