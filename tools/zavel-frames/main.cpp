@@ -211,9 +211,12 @@ int main(int argc, char **argv)
 
     Player player(engine, &actions, options.games, options.delayMs);
     qint64 startNs = 0;
-    QObject::connect(
+    // Once, at the first frame; later frames must not add a dispatch of their own to what is measured.
+    auto firstFrame = std::make_shared<QMetaObject::Connection>();
+    *firstFrame = QObject::connect(
         view.get(), &QQuickWindow::frameSwapped, &player,
-        [&] {
+        [&, firstFrame] {
+            QObject::disconnect(*firstFrame);
             player.start([&] {
                 pressEscape(view->rootObject());
                 frames.setRecording(true);
@@ -242,7 +245,9 @@ int main(int argc, char **argv)
         app.exec();
     }
     if (status != 0 || !player.failure().isEmpty()) {
-        std::fprintf(stderr, "zavel-frames: %s\n", qPrintable(player.failure()));
+        const QString failure
+            = player.failure().isEmpty() ? QStringLiteral("the run did not finish") : player.failure();
+        std::fprintf(stderr, "zavel-frames: %s\n", qPrintable(failure));
         return 1;
     }
 
