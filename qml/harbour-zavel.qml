@@ -256,7 +256,7 @@ Rectangle {
             engine: gameEngine
             sortHand: root.sortHand
             timeScale: root.animationTimeScale
-            moveLines: moveLog.lines
+            moveLines: moveLog.recent
             showKeys: root.keyboardUsed
             offerZavelHint: preferences.hintsEnabled && !preferences.zavelHintShown
             onZavelHintDismissed: preferences.zavelHintShown = true

@@ -26,9 +26,10 @@ Rectangle {
         font.bold: true
     }
 
+    // A few beats, then still, so that the table is not redrawn without end.
     SequentialAnimation on scale {
         running: badge.pulse && badge.visible
-        loops: Animation.Infinite
+        loops: 4
         NumberAnimation { from: 1; to: 1.12; duration: 450 }
         NumberAnimation { from: 1.12; to: 1; duration: 450 }
         onRunningChanged: if (!running) badge.scale = 1

@@ -2,8 +2,8 @@ import QtQuick 2.6
 import "cardart.js" as Art
 import "."
 
-// A face-up card: the artwork on a canvas, the rank index in two corners. The owner sets the size; the
-// artwork is repainted only when the card or its size changes, so moving cards should animate x, y and scale.
+// A face-up card: the artwork, the rank index in two corners. The owner sets the size; moving cards should
+// animate x, y and scale, which keep the image the size it was loaded at.
 Item {
     id: card
 
@@ -49,15 +49,14 @@ Item {
             border.width: Math.max(1, card.width * 0.01)
         }
 
-        Canvas {
-            id: art
+        // The artwork, painted once ahead of time (tools/render-cards.sh) and scaled to the card: the image
+        // cache holds one copy of a face per size, whichever card shows it.
+        Image {
             anchors.fill: parent
-            onPaint: {
-                var ctx = getContext("2d");
-                Art.drawFace(ctx, width, height, card.suit, card.rank);
-            }
-            onWidthChanged: requestPaint()
-            onHeightChanged: requestPaint()
+            source: "../images/cards/" + card.suit + "_" + card.rank + ".png"
+            sourceSize.width: Math.ceil(card.width)
+            sourceSize.height: Math.ceil(card.height)
+            smooth: true
         }
 
         // The rank index in two corners. The Ace's letter sits on its suit's colour, so that it cannot be
@@ -113,6 +112,4 @@ Item {
         }
     }
 
-    onSuitChanged: art.requestPaint()
-    onRankChanged: art.requestPaint()
 }

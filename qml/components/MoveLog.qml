@@ -12,8 +12,11 @@ QtObject {
     id: log
 
     property GameEngine engine
-    // { text, seat } oldest first; seat -1 for lines about the table.
-    property var lines: []
+    // The whole log, oldest first: rows of { text, seat }, seat -1 for lines about the table. New lines are
+    // appended, so that a view of it changes only at its end.
+    property ListModel lines: ListModel {}
+    // The last three lines, for the table.
+    property var recent: []
 
     property var before: null
     // Whether a play, a draw or the deal was logged since the last state change.
@@ -33,7 +36,8 @@ QtObject {
     }
 
     function add(text, seat) {
-        lines = lines.concat([{ text: text, seat: seat }]);
+        lines.append({ text: text, seat: seat });
+        recent = recent.slice(Math.max(0, recent.length - 2)).concat([{ text: text, seat: seat }]);
     }
 
     function snapshot() {
@@ -46,17 +50,20 @@ QtObject {
         }
         return { names: names, counts: counts, turn: engine.turnPlayer, winner: engine.winnerPlayer,
                  pendingDraw: engine.pendingDraw, pendingSkip: engine.pendingSkip, suit: engine.requestedSuit,
-                 rank: engine.requestedRank, declared: engine.zavelArmed, discard: engine.discardCards.length };
+                 rank: engine.requestedRank, declared: engine.zavelArmed, talon: engine.deckSize };
     }
 
-    // The discard pile shrinks only when it is shuffled into a new talon, which happens inside a draw.
-    function noteReshuffle(pileGrew) {
-        if (engine.discardCards.length < before.discard + pileGrew)
+    // The talon grows only when the discard pile is shuffled into it, which happens inside a draw: after
+    // drawing, it holds more than it held before less the cards drawn.
+    function noteReshuffle(drawn) {
+        if (engine.deckSize > before.talon - drawn)
             add(qsTr("The talon ran out: the discard pile is shuffled into a new talon"), -1);
     }
 
     function start(text) {
-        lines = [{ text: text, seat: -1 }];
+        lines.clear();
+        recent = [];
+        add(text, -1);
         before = snapshot();
         moved = false;
         followupsOwed = 0;
@@ -75,7 +82,7 @@ QtObject {
         moved = true;
         // Seat 0 declares itself; a computer player always declares before such a play (see eventText).
         if (seat === 0 && before.counts[0] === 2 && !before.declared) {
-            noteReshuffle(1);
+            noteReshuffle(followups.length);
             add(qsTr("%1 forgot to say Zavél and draws penalty cards: %2").arg(nameOf(seat)).arg(followups.length),
                 seat);
         }
@@ -89,7 +96,7 @@ QtObject {
             return;
         }
         var seat = drawn.length > 0 ? drawn[0].player : before.turn;
-        noteReshuffle(0);
+        noteReshuffle(drawn.length);
         if (before.pendingDraw > 0)
             add(qsTr("%1 draws penalty cards: %2").arg(nameOf(seat)).arg(drawn.length), seat);
         else if (drawn.length > 0)

@@ -48,9 +48,10 @@ Item {
         border.width: 4 * Theme.u
         visible: seat.activeTurn || seat.winner
 
+        // A few beats when the turn comes, then still: a pulse without end would redraw the table all the time.
         SequentialAnimation on opacity {
             running: halo.visible
-            loops: Animation.Infinite
+            loops: 3
             NumberAnimation { from: 1; to: 0.35; duration: 700; easing.type: Easing.InOutQuad }
             NumberAnimation { from: 0.35; to: 1; duration: 700; easing.type: Easing.InOutQuad }
         }
@@ -104,9 +105,11 @@ Item {
         width: seat.fanWidth
         height: seat.backWidth * Theme.cardRatio
 
+        // Nine backs made once, shown by the count: a card more or less changes no item.
         Repeater {
-            model: seat.fanCount
+            model: 9
             CardBack {
+                visible: index < seat.fanCount
                 x: index * seat.backStep
                 width: seat.backWidth
                 rotation: (index - (seat.fanCount - 1) / 2) * 3

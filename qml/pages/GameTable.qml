@@ -12,7 +12,7 @@ Item {
     property bool sortHand: false
     // Stretches or shrinks every flight; the tests run them faster.
     property real timeScale: 1
-    // The move log's lines, { text, seat }, oldest first.
+    // The move log's last lines, { text, seat }, oldest first.
     property var moveLines: []
     // Whether the choosers show the key of each choice: once the player has used the keyboard.
     property bool showKeys: false

@@ -9,7 +9,6 @@ Rectangle {
     signal closeClicked()
 
     readonly property real u: Theme.u
-    readonly property var lines: moveLog ? moveLog.lines : []
 
     color: Theme.feltDark
 
@@ -36,7 +35,7 @@ Rectangle {
         clip: true
         spacing: 6 * u
         boundsBehavior: Flickable.StopAtBounds
-        model: page.lines
+        model: page.moveLog ? page.moveLog.lines : null
         // Opens on the latest moves.
         Component.onCompleted: positionViewAtEnd()
         onCountChanged: positionViewAtEnd()
@@ -44,8 +43,8 @@ Rectangle {
         delegate: Text {
             objectName: "logLine_" + index
             width: list.width
-            text: modelData.text
-            color: modelData.seat === 0 ? Theme.accent : modelData.seat < 0 ? Theme.textDim : Theme.text
+            text: model.text
+            color: model.seat === 0 ? Theme.accent : model.seat < 0 ? Theme.textDim : Theme.text
             font.pixelSize: Theme.fontNormal
             wrapMode: Text.Wrap
         }

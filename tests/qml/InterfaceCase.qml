@@ -100,7 +100,10 @@ TestCase {
     }
 
     function logTexts() {
-        return app.moveLog.lines.map(function(line) { return line.text; });
+        var texts = [];
+        for (var i = 0; i < app.moveLog.lines.count; ++i)
+            texts.push(app.moveLog.lines.get(i).text);
+        return texts;
     }
 
     function init() {
