@@ -1,8 +1,10 @@
 import QtQuick 2.6
 import "../qml/components/cardart.js" as Art
+import "../qml/components"
 
-// Paints the artwork of the 32 card faces, one after the other, and saves each as a PNG with a transparent
-// background: the interface shows these images instead of painting the faces while the game runs.
+// Paints the 32 card faces, one after the other: the card (its edge, face and inner frame, in the Theme's
+// colours) with the artwork of cardart.js, and saves each as a PNG. The interface shows these images instead
+// of painting the faces while the game runs.
 Item {
     id: renderer
 
@@ -21,6 +23,24 @@ Item {
         onPaint: {
             var ctx = getContext("2d");
             Art.drawFace(ctx, width, height, renderer.suit, renderer.rank);
+            // The card itself goes under the artwork: its frame, its face and its edge.
+            var w = width, h = height;
+            var edge = Math.max(1, w * 0.012), r = w * 0.08, m = w * 0.045;
+            ctx.save();
+            ctx.globalCompositeOperation = "destination-over";
+            ctx.beginPath();
+            ctx.roundedRect(m, m, w - 2 * m, h - 2 * m, r * 0.6, r * 0.6);
+            ctx.lineWidth = Math.max(1, w * 0.01);
+            ctx.strokeStyle = String(Theme.cardFrame);
+            ctx.stroke();
+            ctx.beginPath();
+            ctx.roundedRect(edge / 2, edge / 2, w - edge, h - edge, r, r);
+            ctx.lineWidth = edge;
+            ctx.strokeStyle = String(Theme.cardEdge);
+            ctx.stroke();
+            ctx.fillStyle = String(Theme.cardFace);
+            ctx.fill();
+            ctx.restore();
         }
         // Saved from the event loop, after the frame that shows the painting.
         onPainted: saver.start()

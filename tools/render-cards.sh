@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Renders the artwork of the 32 card faces (qml/components/cardart.js) to qml/images/cards/<suit>_<rank>.png,
-# 240x372 with a transparent background. The PNGs are committed: the interface scales them to each card's
-# size, so that no face is painted while the game runs. Run this after editing the artwork (Debian packages
-# qmlscene, and xvfb when there is no display).
+# Renders the 32 card faces (the card in the Theme's colours and the artwork of qml/components/cardart.js) to
+# qml/images/cards/<suit>_<rank>.png, 240x372. The PNGs are committed: the interface scales them to each
+# card's size, so that no face is painted while the game runs. Run this after editing the artwork or the
+# card's colours (Debian packages qmlscene, and xvfb when there is no display).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$root/qml/images/cards"

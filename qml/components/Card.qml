@@ -32,25 +32,14 @@ Item {
         opacity: card.selected ? 0.95 : 0.85
     }
 
-    Rectangle {
+    Item {
         id: face
         anchors.fill: parent
-        radius: card.width * 0.08
-        color: Theme.cardFace
-        border.color: Theme.cardEdge
-        border.width: Math.max(1, card.width * 0.012)
+        readonly property real radius: card.width * 0.08
 
-        Rectangle {
-            anchors.fill: parent
-            anchors.margins: card.width * 0.045
-            radius: face.radius * 0.6
-            color: "transparent"
-            border.color: Theme.cardFrame
-            border.width: Math.max(1, card.width * 0.01)
-        }
-
-        // The artwork, painted once ahead of time (tools/render-cards.sh) and scaled to the card: the image
-        // cache holds one copy of a face per size, whichever card shows it.
+        // The face with its edge, frame and artwork, painted once ahead of time (tools/render-cards.sh) and
+        // scaled to the card: the image cache holds one copy of a face per size, whichever card shows it, and
+        // a card is a few items for the renderer to draw, not a stack of rounded rectangles.
         Image {
             anchors.fill: parent
             source: "../images/cards/" + card.suit + "_" + card.rank + ".png"

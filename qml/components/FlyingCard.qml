@@ -20,16 +20,23 @@ Item {
     property int delay: 0
     property int duration: 300
     property real flip: 1
+    // What the layer that flies it keeps with it.
+    property var plan: null
+    property var batch: null
+    // Once made, the face stays for the card's next flights.
+    property bool faceMade: false
 
     signal landed()
 
     visible: false
-    x: fromX
-    y: fromY
-    scale: fromScale
-    rotation: fromRotation
 
     function start() {
+        x = fromX;
+        y = fromY;
+        scale = fromScale;
+        rotation = fromRotation;
+        flip = 1;
+        faceMade = faceMade || faceUp || turnOver;
         flight.start();
     }
 
@@ -39,7 +46,7 @@ Item {
 
     // The face is painted only for a card that shows it: a card flying face down to an opponent never does.
     Loader {
-        active: flyer.faceUp || flyer.turnOver
+        active: flyer.faceMade
         visible: flyer.faceUp
         sourceComponent: Card {
             width: flyer.width

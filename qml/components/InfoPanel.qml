@@ -82,21 +82,21 @@ Rectangle {
                 visible: panel.explanation.length === 0
 
                 Repeater {
-                    model: panel.recent
+                    // Made once; each shows its line of the last few, so a new move changes texts, not items.
+                    model: panel.lineCount
 
                     Text {
+                        readonly property var line: panel.recent[index] || null
                         // A preview: the whole line is in the move log, one tap away.
                         property bool mayElide: true
                         objectName: "recentMove_" + index
                         width: parent.width
                         height: panel.lineHeight
                         verticalAlignment: Text.AlignVCenter
-                        text: modelData.text
-                        color: modelData.seat === 0 ? Theme.accent : Theme.text
+                        text: line ? line.text : ""
+                        color: line && line.seat === 0 ? Theme.accent : Theme.text
                         opacity: index === panel.recent.length - 1 ? 1 : 0.85
                         font.pixelSize: Theme.fontNormal
-                        fontSizeMode: Text.HorizontalFit
-                        minimumPixelSize: Theme.fontSmall * 0.8
                         elide: Text.ElideRight
                     }
                 }
