@@ -55,6 +55,9 @@ Rectangle {
         var chosen = languageChoice.language;
         return languageChoice.restartRequired ? (chosen === "hu" ? "en" : "hu") : chosen;
     }
+    // The engine builds this list on every read: the table and the move log share one read a change.
+    readonly property var participants: gameEngine.participants
+    onParticipantsChanged: moveLog.stateChanged(participants)
     readonly property var pageFiles: ({ settings: "SettingsPage.qml", statistics: "StatisticsPage.qml",
                                         rules: "RulesPage.qml", log: "LogPage.qml" })
 
@@ -236,10 +239,7 @@ Rectangle {
         onNamesChanged: preferences.takeFrom(gameEngine)
         onDifficultiesChanged: preferences.takeFrom(gameEngine)
         onAiPlayDelayChanged: preferences.takeFrom(gameEngine)
-        onStateChanged: {
-            moveLog.stateChanged();
-            statistics.observe(gameEngine);
-        }
+        onStateChanged: statistics.observe(gameEngine)
     }
 
     Item {
@@ -256,6 +256,7 @@ Rectangle {
             engine: gameEngine
             sortHand: root.sortHand
             timeScale: root.animationTimeScale
+            participants: root.participants
             moveLines: moveLog.recent
             showKeys: root.keyboardUsed
             offerZavelHint: preferences.hintsEnabled && !preferences.zavelHintShown

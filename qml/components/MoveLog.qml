@@ -40,8 +40,7 @@ QtObject {
         recent = recent.slice(Math.max(0, recent.length - 2)).concat([{ text: text, seat: seat }]);
     }
 
-    function snapshot() {
-        var participants = engine.participants;
+    function snapshot(participants) {
         var names = [];
         var counts = [];
         for (var i = 0; i < participants.length; ++i) {
@@ -64,7 +63,7 @@ QtObject {
         lines.clear();
         recent = [];
         add(text, -1);
-        before = snapshot();
+        before = snapshot(engine.participants);
         moved = false;
         followupsOwed = 0;
     }
@@ -77,7 +76,7 @@ QtObject {
 
     function cardPlayed(cardId, seat, followups) {
         if (before === null)
-            before = snapshot();
+            before = snapshot(engine.participants);
         add(qsTr("%1 plays %2").arg(nameOf(seat)).arg(cardName(cardId)), seat);
         moved = true;
         // Seat 0 declares itself; a computer player always declares before such a play (see eventText).
@@ -118,12 +117,13 @@ QtObject {
         }
     }
 
-    function stateChanged() {
+    // After every change of the state, with the participants the table has read for it.
+    function stateChanged(participants) {
+        var now = snapshot(participants);
         if (before === null) {
-            before = snapshot();
+            before = now;
             return;
         }
-        var now = snapshot();
         if (!moved) {
             if (before.pendingSkip && !now.pendingSkip && now.turn !== before.turn)
                 add(qsTr("%1 skips a turn").arg(nameOf(before.turn)), before.turn);

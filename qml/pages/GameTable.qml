@@ -30,8 +30,9 @@ Item {
     readonly property bool landscape: width > height
     readonly property bool hasEngine: engine !== null
 
-    // The engine's lists are built on every read: read each once per change.
-    readonly property var participants: hasEngine ? engine.participants : []
+    // The engine's lists are built on every read: read each once per change. The participants come from the
+    // owner, which shares its read with the move log.
+    property var participants: []
     readonly property var handCards: hasEngine ? engine.playerHand : []
     readonly property var discard: hasEngine ? engine.discardCards : []
     readonly property bool inputEnabled: hasEngine && engine.playerInputEnabled
