@@ -36,6 +36,8 @@ Item {
         id: face
         anchors.fill: parent
         readonly property real radius: card.width * 0.08
+        // What the image paints under the corner indices, for the layout test's contrast check.
+        readonly property color background: Theme.cardFace
 
         // The face with its edge, frame and artwork, painted once ahead of time (tools/render-cards.sh) and
         // scaled to the card: the image cache holds one copy of a face per size, whichever card shows it, and

@@ -11,6 +11,7 @@
 //   button, check box, radio button, slider or text entry, and enabled MouseAreas beside a Text. The cards of a
 //   hand overlap by design.
 // Markers in the QML: `property bool mayElide: true` on a Text that may be shortened (a name the player typed);
+// `property color background` on an item that paints a solid colour without being a Rectangle (a card's image);
 // `property bool mayOverhang: true` on an item that may stick out of its parent as long as its centre stays
 // inside (a glow, a badge on a border). ZAVEL_LAYOUT_QML names another QML folder to check.
 
@@ -328,9 +329,14 @@ void TestLayout::checkContrast()
         QVector<QColor> bases;
         for (int b = t - 1; b >= 0 && bases.isEmpty(); --b) {
             const Seen &below = m_seen[b];
-            if (!below.item->inherits("QQuickRectangle") || !below.rect.contains(m_seen[t].rect.center()))
+            const QVariant painted = below.item->property("background");
+            if (!below.rect.contains(m_seen[t].rect.center()))
                 continue;
-            if (QObject *gradient = below.item->property("gradient").value<QJSValue>().toQObject()) {
+            if (painted.canConvert<QColor>() && painted.value<QColor>().isValid())
+                bases << painted.value<QColor>();
+            else if (!below.item->inherits("QQuickRectangle"))
+                continue;
+            else if (QObject *gradient = below.item->property("gradient").value<QJSValue>().toQObject()) {
                 QQmlListReference stops(gradient, "stops");
                 for (int i = 0; i < stops.count(); ++i)
                     bases << stops.at(i)->property("color").value<QColor>();
