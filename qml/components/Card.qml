@@ -48,6 +48,9 @@ Item {
             sourceSize.width: Math.ceil(card.width)
             sourceSize.height: Math.ceil(card.height)
             smooth: true
+            // A face seen for the first time at a size is decoded off the interface thread; one the cache
+            // holds shows at once.
+            asynchronous: true
         }
 
         // The rank index in two corners. The Ace's letter sits on its suit's colour, so that it cannot be
