@@ -347,6 +347,8 @@ Rectangle {
         Loader {
             anchors.fill: parent
             active: !preferences.welcomed
+            // Made beside the first frame, not before it: the table shows at once.
+            asynchronous: true
             source: "components/WelcomeOverlay.qml"
             onLoaded: {
                 item.objectName = "welcome";

@@ -163,7 +163,7 @@ Item {
         // The welcome shows on the very first start only, and leads to the rules.
         function test_welcome() {
             launch("", { storage: "missing", firstRun: true });
-            verify(shown("welcome"));
+            waitShown("welcome");
             click("firstRunRules");
             compare(app.openPage, "rules");
             click("rulesDone");
