@@ -98,7 +98,6 @@ public slots:
         const QByteArray qml = qEnvironmentVariableIsSet("ZAVEL_TEST_QML") ? qgetenv("ZAVEL_TEST_QML") : ZAVEL_QML_DIR;
         context->setContextProperty(QStringLiteral("mainQml"),
                                     QUrl::fromLocalFile(QString::fromLocal8Bit(qml) + "/harbour-zavel.qml"));
-        context->setContextProperty(QStringLiteral("screenshotDir"), QStringLiteral(ZAVEL_SCREENSHOT_DIR));
     }
 
 private:
