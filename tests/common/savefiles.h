@@ -4,6 +4,8 @@
 // The autosave's folder and file where the engine looks for them (in Qt's test locations once a test has turned
 // them on), whole-file reads and writes, and a wait for the event loop.
 
+#include "gametext.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -38,6 +40,16 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+// The game the words describe (gametext.h) as the autosave, for the engine to restore at its start; false when
+// it is not a valid game. No words: no autosave, so that the engine deals a fresh game.
+inline bool writeGame(const QString &words)
+{
+    if (words.isEmpty())
+        return !QFileInfo::exists(savePath()) || QFile::remove(savePath());
+    const Zavel::GameCore core = GameText::game(words.toStdString());
+    return core.validate() && writeFile(savePath(), QByteArray::fromStdString(core.serializeState()));
 }
 
 // Unlike QTest::qWaitFor, wakes on every event, so chained zero-delay moves run at full speed.

@@ -16,8 +16,8 @@
 // inside (a glow, a badge on a border). ZAVEL_LAYOUT_QML names another QML folder to check.
 
 #include "gameengine.h"
-#include "gametext.h"
 #include "languagesettings.h"
+#include "savefiles.h"
 
 #include <QAccessible>
 #include <QJSValue>
@@ -25,7 +25,6 @@
 #include <QQmlListReference>
 #include <QQuickItem>
 #include <QQuickView>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -138,17 +137,6 @@ bool isControl(const QQuickItem *item)
         return false;
     const QList<QQuickItem *> siblings = item->parentItem()->childItems();
     return std::any_of(siblings.begin(), siblings.end(), [](QQuickItem *s) { return s->inherits("QQuickText"); });
-}
-
-// Writes the game the words describe (gametext.h) as the autosave that the engine restores at its start.
-bool writeGame(const QString &words)
-{
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const Zavel::GameCore core = GameText::game(words.toStdString());
-    const std::string text = core.serializeState();
-    QSaveFile file(QDir(dir).filePath(QStringLiteral("autosave-v1.txt")));
-    return core.validate() && QDir().mkpath(dir) && file.open(QIODevice::WriteOnly)
-        && file.write(text.data(), qint64(text.size())) == qint64(text.size()) && file.commit();
 }
 
 } // namespace
@@ -458,7 +446,7 @@ void TestLayout::layout()
         m_state = states[s][0];
         const QString setUp = states[s][2];
         languageSettings.setLanguage(language);
-        QVERIFY2(writeGame(states[s][1]), qPrintable(m_state));
+        QVERIFY2(SaveFiles::writeGame(states[s][1]), qPrintable(m_state));
         view.setSource(QUrl::fromLocalFile(QString::fromLocal8Bit(qml) + QStringLiteral("/harbour-zavel.qml")));
         QQuickItem *root = view.rootObject();
         QVERIFY2(root, qPrintable(view.errors().isEmpty() ? QString() : view.errors().first().toString()));

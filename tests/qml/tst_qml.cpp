@@ -3,12 +3,11 @@
 // interface's database lives in an offline storage folder of the run's own, never the user's.
 
 #include "gameengine.h"
-#include "gametext.h"
 #include "languagesettings.h"
+#include "savefiles.h"
 #include "storagesupport.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QScopedPointer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -44,21 +43,8 @@ public:
     // Runs before the application object exists, so everything Qt derives from the home directory follows.
     Setup() { qputenv("HOME", m_home.path().toLocal8Bit()); }
 
-    // Writes the game that the words describe (gametext.h) as the autosave for the engine to restore; false when
-    // it is not a valid game. No words: no autosave, so that the engine deals a fresh game.
-    Q_INVOKABLE bool writeGame(const QString &words) const
-    {
-        const QString path = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                                 .filePath(QStringLiteral("autosave-v1.txt"));
-        if (words.isEmpty())
-            return !QFileInfo::exists(path) || QFile::remove(path);
-        const Zavel::GameCore core = GameText::game(words.toStdString());
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QSaveFile file(path);
-        const std::string text = core.serializeState();
-        return core.validate() && file.open(QIODevice::WriteOnly) && file.write(text.data(), qint64(text.size())) > 0
-            && file.commit();
-    }
+    // The game that the words describe (gametext.h) as the autosave; "" for none, so that a fresh game is dealt.
+    Q_INVOKABLE bool writeGame(const QString &words) const { return SaveFiles::writeGame(words); }
 
     // Goes in after the handler that Qt Quick Test installs, passing nothing on, as the first test case starts.
     Q_INVOKABLE void watchWarnings()
