@@ -434,6 +434,15 @@ void TestLayout::layout()
     view.resize(size);
     const QByteArray qml = qEnvironmentVariableIsSet("ZAVEL_LAYOUT_QML") ? qgetenv("ZAVEL_LAYOUT_QML") : ZAVEL_QML_DIR;
     const auto settle = [&view]() {
+        // Parts made by an asynchronous Loader come up a few frames later on a busy machine.
+        const auto loading = [&view]() {
+            const QList<QQuickItem *> loaders = view.contentItem()->findChildren<QQuickItem *>();
+            return std::any_of(loaders.begin(), loaders.end(), [](QQuickItem *item) {
+                return item->inherits("QQuickLoader") && item->property("status").toInt() == 2;
+            });
+        };
+        if (!QTest::qWaitFor([&]() { return !loading(); }, 5000))
+            return false;
         QSignalSpy swapped(&view, &QQuickWindow::frameSwapped);
         for (int frame = 0; frame < 2; ++frame) {
             view.update();
