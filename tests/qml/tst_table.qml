@@ -107,6 +107,8 @@ Item {
             launch("H UB LH 8B KB H 8A 9A KA 7B TA D TH");
             tapCard(data.card);
             tryVerify(function() { return engine.needsSuitChoice || engine.needsRankChoice; }, 3000);
+            // The choice counts once the played card has landed, as it does for a tap.
+            waitForPlayer();
             if (data.text)
                 app.handleKey({ key: data.key, text: data.text, accepted: false });
             else
