@@ -104,7 +104,8 @@ Item {
         // Each choice answers to its own key, in the running language, and shows it once the keyboard is used.
         function test_chooser(data) {
             verify(testSupport.useHungarian(data.hungarian === true));
-            launch("H UB LH 8B KB H 8A 9A KA 7B TA D TH");
+            // The computer waits, so that its answer cannot take the request away before it is read.
+            launch("H UB LH 8B KB H 8A 9A KA 7B TA D TH", { delay: 60000 });
             tapCard(data.card);
             tryVerify(function() { return engine.needsSuitChoice || engine.needsRankChoice; }, 3000);
             // The choice counts once the played card has landed, as it does for a tap.
