@@ -3,12 +3,16 @@
 // in place of the main QML file), the launcher entry, the icons, and the package recipe with the QML imports
 // checked against what the phone's store accepts.
 
+#include "savefiles.h"
+
 #include <QDirIterator>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using SaveFiles::writeFile;
 
 namespace {
 
@@ -19,13 +23,6 @@ QString runTool(const QString &program, const QStringList &args, int *status)
     process.start(program, args);
     *status = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return QString::fromUtf8(process.readAll());
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
 // Prints what start-up gave the interface, then ends the event loop with exit code 7 once it runs.
