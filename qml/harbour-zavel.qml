@@ -239,7 +239,19 @@ Rectangle {
         onNamesChanged: preferences.takeFrom(gameEngine)
         onDifficultiesChanged: preferences.takeFrom(gameEngine)
         onAiPlayDelayChanged: preferences.takeFrom(gameEngine)
-        onStateChanged: statistics.observe(gameEngine)
+        onStateChanged: {
+            statistics.observe(gameEngine);
+            if (visualPhase === GameEngine.Idle)
+                collector.restart();
+        }
+    }
+
+    // The script engine collects its garbage when its heap fills up, in the middle of whatever runs then: a
+    // move, or a frame of a flight. Collecting just after the table has settled keeps that pause out of both.
+    Timer {
+        id: collector
+        interval: 30
+        onTriggered: gc()
     }
 
     Item {

@@ -302,7 +302,8 @@ Item {
     }
 
     // Overlays --------------------------------------------------------------------------------------------------------
-    // Each is made when it is needed and dropped afterwards: start-up compiles and builds none of them.
+    // Each is made the first time it is needed: start-up compiles and builds none of them. The choosers and the
+    // result are kept from then on (KeptLoader).
     Item {
         id: overlayArea
         x: table.margin
@@ -313,10 +314,10 @@ Item {
                                 : table.centerBottom + table.margin + table.infoHeight - table.centerTop
         z: 10
 
-        Loader {
+        KeptLoader {
             id: suitChooser
             anchors.fill: parent
-            active: table.hasEngine && table.engine.needsSuitChoice
+            needed: table.hasEngine && table.engine.needsSuitChoice
             source: "../components/SuitChooser.qml"
             onLoaded: {
                 item.objectName = "suitChooser";
@@ -327,10 +328,10 @@ Item {
             }
         }
 
-        Loader {
+        KeptLoader {
             id: rankChooser
             anchors.fill: parent
-            active: table.hasEngine && table.engine.needsRankChoice
+            needed: table.hasEngine && table.engine.needsRankChoice
             source: "../components/RankChooser.qml"
             onLoaded: {
                 var names = [];
@@ -379,16 +380,21 @@ Item {
             onClicked: if (table.paused) table.engine.paused = false
         }
 
-        Loader {
+        KeptLoader {
             anchors.centerIn: parent
             width: Math.min(parent.width - 40 * u, 440 * u)
-            active: table.showResult
+            needed: table.showResult
             source: "../components/ResultPanel.qml"
-            onLoaded: {
-                item.objectName = "resultPanel";
+            // The result is read when it shows, once a game, not on every change of the state.
+            function fill() {
                 item.result = table.engine.roundResult;
                 item.playerWon = table.engine.winnerPlayer === 0;
+            }
+            onVisibleChanged: if (visible && item) fill()
+            onLoaded: {
+                item.objectName = "resultPanel";
                 item.newGameClicked.connect(table.newGameRequested);
+                fill();
             }
         }
 
