@@ -70,7 +70,7 @@ TestCase {
         return found;
     }
 
-    // Whether an item is on screen; panels and choosers exist only while they show.
+    // Whether an item is on screen: panels and choosers are made when they first show, and hidden afterwards.
     function shown(name) {
         var found = findChild(app, name);
         return found !== null && found.visible;

@@ -101,7 +101,7 @@ Item {
         }
 
         // Declared before going down to one card, the player wins with the Upper; a finished game is dealt
-        // anew without a question.
+        // anew without a question. The result panel, kept from game to game, tells the next game's result.
         function test_declareAndWin() {
             launch("H 9H UA H 8B 8L 9B 9L TA D TH");
             click("zavelButton");
@@ -115,6 +115,12 @@ Item {
             verify(!shown("confirmNewGame"));
             waitIdle();
             compare(shownCards(), 5);
+            verify(!shown("resultPanel"));
+
+            verify(testSupport.writeGame("H 8L H D TA 9A/1 win=1"));
+            engine.start();
+            waitShown("resultPanel");
+            compare(item("resultText").text, "AI 1 won the game");
         }
 
         // Switched off, the engine ends the flight itself: nothing stays in the air or hidden, and play goes on.
