@@ -3,25 +3,32 @@ import "../qml/components/cardart.js" as Art
 import "../qml/components"
 
 // Paints the 32 card faces, one after the other: the card (its edge, face and inner frame, in the Theme's
-// colours) with the artwork of cardart.js, and saves each as a PNG. The interface shows these images instead
-// of painting the faces while the game runs.
+// colours) with the artwork of cardart.js, and saves each as a PNG; then the four suit signs on their own, on
+// a transparent square. The interface shows these images instead of painting while the game runs.
 Item {
     id: renderer
 
-    property string folder: Qt.resolvedUrl("../qml/images/cards").toString().replace("file://", "")
+    property string folder: Qt.resolvedUrl("../qml/images").toString().replace("file://", "")
     property int next: 0
-    readonly property int suit: Math.floor(next / 8)
+    readonly property bool signs: next >= 32
+    readonly property int suit: signs ? next - 32 : Math.floor(next / 8)
     readonly property int rank: 7 + next % 8
+    readonly property string file: signs ? "/suits/" + suit + ".png" : "/cards/" + suit + "_" + rank + ".png"
 
     width: canvas.width
     height: canvas.height
 
     Canvas {
         id: canvas
-        width: 240
-        height: 372
+        width: renderer.signs ? 256 : 240
+        height: renderer.signs ? 256 : 372
         onPaint: {
             var ctx = getContext("2d");
+            if (renderer.signs) {
+                ctx.clearRect(0, 0, width, height);
+                Art.drawSuit(ctx, renderer.suit, width / 2, height / 2, width * 0.94, false);
+                return;
+            }
             Art.drawFace(ctx, width, height, renderer.suit, renderer.rank);
             // The card itself goes under the artwork: its frame, its face and its edge.
             var w = width, h = height;
@@ -51,12 +58,12 @@ Item {
         interval: 0
         onTriggered: {
             canvas.grabToImage(function(result) {
-                if (!result.saveToFile(renderer.folder + "/" + renderer.suit + "_" + renderer.rank + ".png")) {
+                if (!result.saveToFile(renderer.folder + renderer.file)) {
                     console.error("cannot write to " + renderer.folder);
                     Qt.exit(1);
                     return;
                 }
-                if (++renderer.next === 32) {
+                if (++renderer.next === 36) {
                     Qt.quit();
                     return;
                 }
