@@ -104,6 +104,12 @@ Item {
         y: seat.fanTop
         width: seat.fanWidth
         height: seat.backWidth * Theme.cardRatio
+        // One layer for the fanned backs, drawn again only when the count changes; it reaches past the item
+        // where the outer backs lean out.
+        layer.enabled: true
+        layer.smooth: true
+        layer.sourceRect: Qt.rect(-0.3 * seat.backWidth, -0.2 * seat.backWidth, width + 0.6 * seat.backWidth,
+                                  height + 0.4 * seat.backWidth)
 
         // Nine backs made once, shown by the count: a card more or less changes no item.
         Repeater {
