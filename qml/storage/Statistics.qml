@@ -60,8 +60,19 @@ QtObject {
                  opponents: opponentsOf(engine, participants) };
     }
 
-    // Called whenever the engine's state changes; counts a game that has ended and was not counted yet.
+    // Called whenever the engine's state changes. A game that has ended is counted just after the move that
+    // ended it, from the event loop, so that the write is not part of that move; the finished game stays on
+    // the table until the next deal, which counts it first if it comes sooner.
     function observe(engine) {
+        if (engine.winnerPlayer < 0)
+            return;
+        recorder.engine = engine;
+        recorder.restart();
+    }
+
+    // Counts the finished game on the table, unless it was counted already.
+    function count(engine) {
+        recorder.stop();
         if (engine.winnerPlayer < 0)
             return;
         var participants = engine.participants;
@@ -74,11 +85,21 @@ QtObject {
 
     // Called just before a new deal replaces the running game.
     function abandon(engine) {
+        if (engine.winnerPlayer >= 0) {
+            count(engine);
+            return;
+        }
         var participants = engine.participants;
         var discard = engine.discardCards;
-        if (engine.winnerPlayer >= 0 || Stats.untouched(participants, discard))
+        if (Stats.untouched(participants, discard))
             return;
         record(resultOf(engine, participants, "abandoned"), Stats.fingerprint(participants, discard));
+    }
+
+    property Timer recorder: Timer {
+        property QtObject engine
+        interval: 0
+        onTriggered: statistics.count(engine)
     }
 
     // Forgets every result; the last counted game stays known, so that it is not counted again.

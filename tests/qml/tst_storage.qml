@@ -152,14 +152,25 @@ Item {
             compare([recent[0].players, recent[9].players], [results[11].players, results[2].players]);
         }
 
-        // A game counts once when it ends.
-        function test_liveWin() {
+        // A game counts once, just after the move that ends it; a new deal that comes sooner counts it first.
+        function test_liveWin_data() {
+            return [{ tag: "then the table settles", dealAtOnce: false },
+                    { tag: "then a new deal at once", dealAtOnce: true }];
+        }
+
+        function test_liveWin(data) {
             launch("H 9H UA H 8B 8L 9B 9L TA D TH");
             click("zavelButton");
             tapCard("3_9");
             waitForPlayer();
             tapCard("2_12");
             tryCompare(engine, "winnerPlayer", 0, 3000);
+            if (data.dealAtOnce) {
+                app.statistics.recorder.stop();
+                app.requestNewGame();
+                compare(engine.winnerPlayer, -1);
+            }
+            tryVerify(function() { return app.statistics.results.length === 1; }, 3000, "the game is counted");
             compare(app.statistics.results.map(function(r) { return [r.outcome, r.players, r.winner]; }),
                     [["won", 2, "Player"]]);
             compare(app.statistics.results[0].opponents, [{ name: "AI 1", level: 1 }]);
