@@ -100,6 +100,7 @@ bool GameCore::declareZavelIfDue(int player)
 ActionResult GameCore::applyAction(int player, const AiAction &action)
 {
     ActionResult result;
+    const auto talonBefore = static_cast<int>(talon.size());
     switch (action.type) {
     case AiActionType::Play:
         result.play = playCard(player, action.handIndex);
@@ -123,6 +124,11 @@ ActionResult GameCore::applyAction(int player, const AiAction &action)
     case AiActionType::None:
         break;
     }
+    // Every card of the old talon was drawn before the rebuilt one gave any; what it gave is what it still holds
+    // plus what it gave to the hand.
+    const auto drawn = static_cast<int>(result.play.penaltyCards.size() + result.draw.drawnCards.size());
+    if (drawn > talonBefore)
+        result.reshuffledCards = static_cast<int>(talon.size()) + drawn - talonBefore;
     return result;
 }
 

@@ -74,6 +74,9 @@ struct ActionResult
     PlayResult play; // of a Play
     DrawResult draw; // of a Draw or an AcceptPenalty
     int penaltyOwed = 0; // of an AcceptPenalty: the draw penalty it settled, even when fewer cards were left
+    // The cards the discard pile gave to a new talon when a draw of the action found the talon empty; 0 when the
+    // talon sufficed. A batch of draws reshuffles at most once: the pile then holds only its top card.
+    int reshuffledCards = 0;
 };
 
 class GameCore

@@ -43,8 +43,12 @@ SelfPlayOutcome playSelf(GameCore &core, const SelfPlaySetup &setup)
     SelfPlayOutcome outcome;
     while (core.winner == -1 && outcome.actions < setup.maxActions) {
         const int seat = core.currentPlayer;
-        if (!forgets(setup, seat) && core.declareZavelIfDue(seat) && setup.trace)
-            *setup.trace << seat << " declare\n";
+        if (!forgets(setup, seat) && core.declareZavelIfDue(seat)) {
+            if (setup.trace)
+                *setup.trace << seat << " declare\n";
+            if (setup.records)
+                setup.records->push_back(declarationRecord(seat));
+        }
 
         const auto seatIndex = static_cast<std::size_t>(seat);
         const int code = seatIndex < setup.levels.size() ? setup.levels[seatIndex] : int(AiDifficulty::Easy);
@@ -57,6 +61,10 @@ SelfPlayOutcome playSelf(GameCore &core, const SelfPlaySetup &setup)
         }
         if (setup.trace)
             describe(*setup.trace, seat, action, result);
+        if (setup.records) {
+            const std::vector<MoveRecord> records = actionRecords(seat, action, result);
+            setup.records->insert(setup.records->end(), records.begin(), records.end());
+        }
         ++outcome.actions;
     }
     if (setup.trace)

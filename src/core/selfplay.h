@@ -6,6 +6,7 @@
 // the soak tests all play games this way.
 
 #include "gamecore.h"
+#include "moverecord.h"
 
 #include <ostream>
 #include <vector>
@@ -18,6 +19,7 @@ struct SelfPlaySetup
     std::vector<bool> forgetful; // per seat: never declares Zavel
     long long maxActions = 10000;
     std::ostream *trace = nullptr; // one line per event when set
+    std::vector<MoveRecord> *records = nullptr; // when set, the records of every declaration and action are added
 };
 
 struct SelfPlayOutcome
