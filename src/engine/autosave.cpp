@@ -1,7 +1,4 @@
-// The autosave: one file holding the state text of the running game, rewritten after every applied action
-// through a save file, so that a crash or a full disk never leaves half a game behind.
-
-#include "gameengine.h"
+#include "autosave.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,38 +14,45 @@ constexpr qint64 maxReadBytes = 1024 * 1024;
 
 } // namespace
 
-QString GameEngine::saveFilePath() const
+QString Autosave::path() const
 {
+    if (!m_path.isEmpty())
+        return m_path;
     const QDir dir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     return dir.filePath(QStringLiteral("autosave-v1.txt"));
 }
 
-void GameEngine::persistGame()
+void Autosave::setPath(const QString &path)
 {
-    const QString path = saveFilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    m_path = path;
+}
+
+void Autosave::save(const Zavel::GameCore &core) const
+{
+    const QString file = path();
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Text))
         return;
-    const QByteArray text = QByteArray::fromStdString(m_core.serializeState());
+    const QByteArray text = QByteArray::fromStdString(core.serializeState());
     // The write only fills the device's buffer; a disk that refuses the bytes (full, or over a size limit) says
     // so when they are flushed. The save file would commit whatever made it to disk, so a failed flush must
     // cancel it: the previous autosave then stays as it was.
-    if (file.write(text) == text.size() && file.flush())
-        file.commit();
+    if (out.write(text) == text.size() && out.flush())
+        out.commit();
     else
-        file.cancelWriting();
+        out.cancelWriting();
 }
 
-bool GameEngine::restoreGame()
+bool Autosave::restore(Zavel::GameCore *core) const
 {
-    const QString path = saveFilePath();
+    const QString file = path();
     // Only a regular file (or a link to one) is read: opening a named pipe would block the interface.
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo(file).isFile())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
-    const QByteArray text = file.read(maxReadBytes);
-    return m_core.restoreState(text.toStdString());
+    const QByteArray text = in.read(maxReadBytes);
+    return core->restoreState(text.toStdString());
 }

@@ -12,17 +12,24 @@
 // of the event loop.
 //
 // The QML boundary below (properties, signals and invokables, in this order) is fixed: the interface is written
-// against it. Everything else is private. Every property derived from the rules state is notified through
-// stateChanged, which also advances stateRevision.
+// against it. Every property derived from the rules state is notified through stateChanged, which also advances
+// stateRevision. What lies beside the interface (the models of the hand, the pile and the seats, the move journal)
+// reads the game through core() and hears of every move as records (GameObserver).
+//
+// The work is shared with collaborators: Pacing keeps the computer's timer and the visual phases, Autosave the
+// file, EngineTexts the words; the engine wires them to the rules.
 
+#include "autosave.h"
+#include "enginetexts.h"
 #include "gamecore.h"
+#include "gameobserver.h"
+#include "pacing.h"
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <QVariantList>
 
-class GameEngine : public QObject
+class GameEngine : public QObject, private PacingListener
 {
     Q_OBJECT
 
@@ -106,11 +113,11 @@ public:
     QString ai1Name() const { return m_names[1]; }
     QString ai2Name() const { return m_names[2]; }
     QString ai3Name() const { return m_names[3]; }
-    int aiPlayDelay() const { return m_aiPlayDelay; }
+    int aiPlayDelay() const { return m_pacing.computerDelay(); }
     int ai1Difficulty() const { return m_difficulties[1]; }
     int ai2Difficulty() const { return m_difficulties[2]; }
     int ai3Difficulty() const { return m_difficulties[3]; }
-    bool animationsEnabled() const { return m_animationsEnabled; }
+    bool animationsEnabled() const { return m_pacing.animationsEnabled(); }
     bool paused() const { return m_paused; }
     bool playerInputEnabled() const;
     bool canDraw() const;
@@ -124,7 +131,7 @@ public:
     int pendingDraw() const { return m_core.pendingDraw; }
     bool pendingSkip() const { return m_core.pendingSkip; }
     quint64 stateRevision() const { return m_stateRevision; }
-    int visualPhase() const { return m_visualPhase; }
+    int visualPhase() const { return m_pacing.phase(); }
 
     // --- Settings ----------------------------------------------------------------------------------------
     void setPlayerCount(int count);
@@ -155,6 +162,13 @@ public:
     QString saveFilePath() const;
     void persistGame();
     bool restoreGame();
+    // Another place for the autosave than the data folder's, for tests and tools; empty for the default.
+    void setSaveFilePath(const QString &path);
+
+    // --- Beside the interface: never for QML --------------------------------------------------------------
+    const Zavel::GameCore &core() const { return m_core; }
+    void addObserver(GameObserver *observer);
+    void removeObserver(GameObserver *observer);
 
 signals:
     void statusChanged();
@@ -186,36 +200,36 @@ private:
     void performAiMove();
 
     // Visual phases
-    void setVisualPhase(VisualPhase phase);
-    void startWatchdog(int ms);
     void requestCardAnimation(const QString &cardId, int playedBy, int oldHandIndex,
                               const std::vector<Zavel::DrawnCard> &followupDraws);
     void requestDrawAnimation(const std::vector<Zavel::DrawnCard> &draws);
     void requestDealAnimation(const QVariantList &dealtCards);
-    void announcePhase(int watchdogMs, void (GameEngine::*complete)());
-    void finishVisualPhase();
-    void recoverTimedOutVisualPhase();
+    void announcePhase();
 
-    // A seat's action
-    void applySeatAction(int seat, const Zavel::AiAction &action);
-    QString actionText(int seat, const Zavel::AiAction &action, const Zavel::ActionResult &result) const;
+    // PacingListener
+    void phaseChanged() override;
+    void followupDrawsDue(const std::vector<Zavel::DrawnCard> &draws) override;
+    void phaseFinished() override;
+    void computerMoveDue() override;
+
+    // A seat's action, with the records of what came before it in the same move (a computer's declaration)
+    void applySeatAction(int seat, const Zavel::AiAction &action, std::vector<Zavel::MoveRecord> records = {});
+    void tellObservers(const std::vector<Zavel::MoveRecord> &records);
 
     bool inputGateOpen() const;
 
     Zavel::GameCore m_core;
-    QTimer m_aiTimer;
-    QTimer m_watchdog;
     QString m_status;
     QString m_lastEvent;
     QString m_names[4];
     int m_playerCount = 2;
-    int m_aiPlayDelay = 650;
     int m_difficulties[4] = {1, 1, 2, 3};
-    bool m_animationsEnabled = true;
     bool m_paused = false;
-    VisualPhase m_visualPhase = Idle;
-    std::vector<Zavel::DrawnCard> m_pendingFollowupDraws;
     quint64 m_stateRevision = 0;
+    EngineTexts m_texts{m_core, m_names};
+    Autosave m_autosave;
+    Pacing m_pacing{this};
+    std::vector<GameObserver *> m_observers;
 };
 
 #endif
