@@ -1,9 +1,9 @@
 import QtQuick 2.6
-import "../qml/components/cardart.js" as Art
-import "../qml/components"
+import "cardart.js" as Art
+import "../qml/shared"
 
 // Paints the 32 card faces, one after the other: the card (its edge, face and inner frame, in the Theme's
-// colours) with the artwork of cardart.js, and saves each as a PNG; then the four suit signs on their own, on
+// colours) with the artwork of cardart.js in the Theme's suit colours, and saves each as a PNG; then the four suit signs on their own, on
 // a transparent square. The interface shows these images instead of painting while the game runs.
 Item {
     id: renderer
@@ -24,6 +24,7 @@ Item {
         height: renderer.signs ? 256 : 372
         onPaint: {
             var ctx = getContext("2d");
+            Art.setPalette(Theme.suitPalette);
             if (renderer.signs) {
                 ctx.clearRect(0, 0, width, height);
                 Art.drawSuit(ctx, renderer.suit, width / 2, height / 2, width * 0.94, false);

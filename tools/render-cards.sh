@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Renders the 32 card faces (the card in the Theme's colours and the artwork of qml/components/cardart.js) to
+# Renders the 32 card faces (the card in the Theme's colours and the artwork of tools/cardart.js) to
 # qml/images/cards/<suit>_<rank>.png, 240x372, and the four suit signs to qml/images/suits/<suit>.png, 256x256.
 # The PNGs are committed: the interface scales them to each size it shows, so that nothing is painted while
 # the game runs. Run this after editing the artwork or the

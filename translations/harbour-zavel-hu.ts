@@ -187,7 +187,7 @@
         <translation>%1 — kérés: %2</translation>
     </message>
     <message>
-        <source>%1's turn</source>
+        <source>%1&apos;s turn</source>
         <translation>%1 jön</translation>
     </message>
     <message>
@@ -319,29 +319,29 @@
     </message>
     <message>
         <source>%1 of %2</source>
-        <extracomment>A card: %1 its rank, %2 its suit ("Ace of Hearts"); the names are those of the suits and ranks</extracomment>
+        <extracomment>A card: %1 its rank, %2 its suit (&quot;Ace of Hearts&quot;); the names are those of the suits and ranks</extracomment>
         <translation>%2 %1</translation>
     </message>
     <message>
         <source>B</source>
-        <extracomment>Key that picks Bells in the suit chooser: one letter, the first of the suit's name</extracomment>
+        <extracomment>Key that picks Bells in the suit chooser: one letter, the first of the suit&apos;s name</extracomment>
         <translation>T</translation>
     </message>
     <message>
         <source>L</source>
         <comment>suit key</comment>
-        <extracomment>Key that picks Leaves in the suit chooser: one letter, the first of the suit's name</extracomment>
+        <extracomment>Key that picks Leaves in the suit chooser: one letter, the first of the suit&apos;s name</extracomment>
         <translation>Z</translation>
     </message>
     <message>
         <source>A</source>
         <comment>suit key</comment>
-        <extracomment>Key that picks Acorns in the suit chooser: one letter, the first of the suit's name</extracomment>
+        <extracomment>Key that picks Acorns in the suit chooser: one letter, the first of the suit&apos;s name</extracomment>
         <translation>M</translation>
     </message>
     <message>
         <source>H</source>
-        <extracomment>Key that picks Hearts in the suit chooser: one letter, the first of the suit's name</extracomment>
+        <extracomment>Key that picks Hearts in the suit chooser: one letter, the first of the suit&apos;s name</extracomment>
         <translation>P</translation>
     </message>
 </context>
@@ -423,6 +423,52 @@
     </message>
 </context>
 <context>
+    <name>Overlays</name>
+    <message>
+        <source>How to play</source>
+        <translation>Játékszabályok</translation>
+    </message>
+    <message>
+        <source>Move log</source>
+        <translation>Lépésnapló</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statisztika</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Beállítások</translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation>Új játékot kezdesz?</translation>
+    </message>
+    <message>
+        <source>The game in progress will be lost.</source>
+        <translation>A folyamatban lévő játszma elvész.</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Új játék</translation>
+    </message>
+</context>
+<context>
+    <name>PaceControls</name>
+    <message>
+        <source>Computer move delay: %1 s</source>
+        <translation>A gép lépései közti szünet: %1 mp</translation>
+    </message>
+    <message>
+        <source>Animations</source>
+        <translation>Animációk</translation>
+    </message>
+    <message>
+        <source>Pause the computer players</source>
+        <translation>A gépi játékosok megállítása</translation>
+    </message>
+</context>
+<context>
     <name>PageHeader</name>
     <message>
         <source>Done</source>
@@ -449,18 +495,6 @@
     <message>
         <source>Close</source>
         <translation>Bezárás</translation>
-    </message>
-    <message>
-        <source>Computer move delay: %1 s</source>
-        <translation>A gép lépései közti szünet: %1 mp</translation>
-    </message>
-    <message>
-        <source>Animations</source>
-        <translation>Animációk</translation>
-    </message>
-    <message>
-        <source>Pause the computer players</source>
-        <translation>A gépi játékosok megállítása</translation>
     </message>
     <message>
         <source>Sort my hand by suit and rank</source>
@@ -575,8 +609,8 @@
         <translation>Büntetések</translation>
     </message>
     <message>
-        <source>When a Seven's penalty or an Ace's skip waits for you, answer a Seven with a Seven and an Ace with an Ace, or take the penalty with the button that then reads “%1” (with the number of cards waiting) or “%2”.</source>
-        <extracomment>%1 and %2 are the texts of the button that takes a penalty, e.g. "Draw 4 cards" and "Skip turn"</extracomment>
+        <source>When a Seven&apos;s penalty or an Ace&apos;s skip waits for you, answer a Seven with a Seven and an Ace with an Ace, or take the penalty with the button that then reads “%1” (with the number of cards waiting) or “%2”.</source>
+        <extracomment>%1 and %2 are the texts of the button that takes a penalty, e.g. &quot;Draw 4 cards&quot; and &quot;Skip turn&quot;</extracomment>
         <translation>Ha egy hetes büntetése vagy egy ász kimaradása vár rád, hetesre hetessel, ászra ásszal felelhetsz, vagy vállalhatod a büntetést azzal a gombbal, amelyen ilyenkor „%1” (a rád váró lapok számával), illetve „%2” áll.</translation>
     </message>
     <message>
@@ -646,18 +680,6 @@
     <message>
         <source>Pace</source>
         <translation>Tempó</translation>
-    </message>
-    <message>
-        <source>Computer move delay: %1 s</source>
-        <translation>A gép lépései közti szünet: %1 mp</translation>
-    </message>
-    <message>
-        <source>Animations</source>
-        <translation>Animációk</translation>
-    </message>
-    <message>
-        <source>Pause the computer players</source>
-        <translation>A gépi játékosok megállítása</translation>
     </message>
     <message>
         <source>Display</source>
@@ -833,37 +855,6 @@
     <message>
         <source>Menu</source>
         <translation>Menü</translation>
-    </message>
-</context>
-<context>
-    <name>harbour-zavel</name>
-    <message>
-        <source>Start a new game?</source>
-        <translation>Új játékot kezdesz?</translation>
-    </message>
-    <message>
-        <source>The game in progress will be lost.</source>
-        <translation>A folyamatban lévő játszma elvész.</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Új játék</translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <translation>Játékszabályok</translation>
-    </message>
-    <message>
-        <source>Move log</source>
-        <translation>Lépésnapló</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statisztika</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Beállítások</translation>
     </message>
 </context>
 </TS>

@@ -1,11 +1,14 @@
 import QtQuick 2.6
-import "../components"
+import harbour.zavel 1.0
+import "../controls"
+import "../shared"
 
 // The whole game's move log, newest at the bottom, as the table's last lines continue it.
 Rectangle {
     id: page
 
-    property QtObject moveLog
+    property MoveJournal journal: null
+    property SeatModel seats: null
     signal closeClicked()
 
     readonly property real u: Theme.u
@@ -35,7 +38,7 @@ Rectangle {
         clip: true
         spacing: 6 * u
         boundsBehavior: Flickable.StopAtBounds
-        model: page.moveLog ? page.moveLog.lines : null
+        model: page.journal
         // Opens on the latest moves.
         Component.onCompleted: positionViewAtEnd()
         onCountChanged: positionViewAtEnd()
@@ -43,7 +46,7 @@ Rectangle {
         delegate: Text {
             objectName: "logLine_" + index
             width: list.width
-            text: model.text
+            text: MoveLog.line(model, page.seats.name)
             color: model.seat === 0 ? Theme.accent : model.seat < 0 ? Theme.textDim : Theme.text
             font.pixelSize: Theme.fontNormal
             wrapMode: Text.Wrap

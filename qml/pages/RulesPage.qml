@@ -1,5 +1,7 @@
 import QtQuick 2.6
-import "../components"
+import "../controls"
+import "../shared"
+import "../table"
 
 // The rules of the game for a newcomer: the deal, playing and drawing, the four special cards, requests,
 // penalties, Zavél!, the reshuffle and winning. Each section is a heading and its paragraphs; a paragraph

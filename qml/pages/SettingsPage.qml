@@ -1,10 +1,11 @@
 import QtQuick 2.6
 import harbour.zavel 1.0
-import "../components"
+import "../controls"
+import "../shared"
 
 // Everything the player can set: the players of the next game, names and strengths, the pace, the order of
-// the hand and the language. Changes go to the engine, the preferences or the language settings at once;
-// the player count waits for the next new game, the language for the next start.
+// the hand and the language. Changes go to the preferences (which tell the engine) or the language settings at
+// once; the player count waits for the next new game, the language for the next start.
 Rectangle {
     id: page
 
@@ -20,7 +21,8 @@ Rectangle {
     property bool ready: false
     Component.onCompleted: ready = true
     readonly property bool hasEngine: engine !== null
-    readonly property int nextPlayers: hasEngine ? engine.playerCount : 2
+    readonly property bool hasPreferences: preferences !== null
+    readonly property int nextPlayers: hasPreferences ? preferences.playerCount : 2
     readonly property var difficultyOptions: [Labels.difficultyName(0), Labels.difficultyName(1),
                                               Labels.difficultyName(2), Labels.difficultyName(3)]
 
@@ -74,15 +76,15 @@ Rectangle {
                 width: parent.width
                 options: ["2", "3", "4"]
                 currentIndex: page.nextPlayers - 2
-                onActivated: page.engine.playerCount = index + 2
+                onActivated: page.preferences.playerCount = index + 2
             }
 
             Text {
                 objectName: "playerCountNote"
                 width: parent.width
-                visible: page.hasEngine && page.engine.playerCount !== page.engine.activePlayerCount
+                visible: page.hasEngine && page.nextPlayers !== page.engine.activePlayerCount
                 text: page.hasEngine ? qsTr("This game has %1 players; the next new game will have %2.")
-                                       .arg(page.engine.activePlayerCount).arg(page.engine.playerCount) : ""
+                                       .arg(page.engine.activePlayerCount).arg(page.nextPlayers) : ""
                 color: Theme.textDim
                 font.pixelSize: Theme.fontSmall
                 wrapMode: Text.Wrap
@@ -113,9 +115,9 @@ Rectangle {
                 width: parent.width
                 // An empty name shows as the engine's own, translated one.
                 placeholder: qsTranslate("GameEngine", "Player")
-                maximumLength: page.preferences ? page.preferences.maximumNameLength : 24
-                text: page.hasEngine ? page.engine.playerName : ""
-                onTextChanged: if (page.hasEngine) page.engine.playerName = text
+                maximumLength: page.hasPreferences ? page.preferences.maximumNameLength : 24
+                text: page.hasPreferences ? page.preferences.names[0] : ""
+                onTextChanged: if (page.hasPreferences) page.preferences.setName(0, text)
             }
 
             Repeater {
@@ -123,36 +125,13 @@ Rectangle {
 
                 Column {
                     readonly property int seat: index + 1
-                    readonly property string seatName: !page.hasEngine ? ""
-                                                       : seat === 1 ? page.engine.ai1Name
-                                                       : seat === 2 ? page.engine.ai2Name : page.engine.ai3Name
-                    readonly property int difficulty: !page.hasEngine ? -1
-                                                      : seat === 1 ? page.engine.ai1Difficulty
-                                                      : seat === 2 ? page.engine.ai2Difficulty : page.engine.ai3Difficulty
+                    readonly property string seatName: page.hasPreferences ? page.preferences.names[seat] : ""
+                    readonly property int difficulty: page.hasPreferences ? page.preferences.difficulties[seat] : -1
 
                     width: column.width
                     spacing: 6 * u
                     opacity: seat < page.nextPlayers ? 1 : 0.45
 
-                    function setName(name) {
-                        if (!page.hasEngine)
-                            return;
-                        if (seat === 1)
-                            page.engine.ai1Name = name;
-                        else if (seat === 2)
-                            page.engine.ai2Name = name;
-                        else
-                            page.engine.ai3Name = name;
-                    }
-
-                    function setDifficulty(level) {
-                        if (seat === 1)
-                            page.engine.ai1Difficulty = level;
-                        else if (seat === 2)
-                            page.engine.ai2Difficulty = level;
-                        else
-                            page.engine.ai3Difficulty = level;
-                    }
 
                     Text {
                         text: qsTr("Computer player %1").arg(seat)
@@ -164,9 +143,9 @@ Rectangle {
                         objectName: "aiNameField_" + seat
                         width: parent.width
                         placeholder: qsTranslate("GameEngine", "AI %1").arg(seat)
-                        maximumLength: page.preferences ? page.preferences.maximumNameLength : 24
+                        maximumLength: page.hasPreferences ? page.preferences.maximumNameLength : 24
                         text: parent.seatName
-                        onTextChanged: parent.setName(text)
+                        onTextChanged: if (page.hasPreferences) page.preferences.setName(parent.seat, text)
                     }
 
                     SegmentedChoice {
@@ -174,7 +153,7 @@ Rectangle {
                         width: parent.width
                         options: page.difficultyOptions
                         currentIndex: parent.difficulty
-                        onActivated: parent.setDifficulty(index)
+                        onActivated: page.preferences.setDifficulty(parent.seat, index)
                     }
                 }
             }
@@ -186,37 +165,10 @@ Rectangle {
                 font.bold: true
             }
 
-            Text {
+            PaceControls {
                 width: parent.width
-                text: qsTr("Computer move delay: %1 s").arg(Labels.decimal((page.hasEngine ? page.engine.aiPlayDelay : 0) / 1000, 2))
-                color: Theme.text
-                font.pixelSize: Theme.fontNormal
-            }
-
-            Slider {
-                objectName: "delaySlider"
-                width: parent.width
-                from: 0
-                to: 2000
-                stepSize: 50
-                value: page.hasEngine ? page.engine.aiPlayDelay : 0
-                onMoved: page.engine.aiPlayDelay = newValue
-            }
-
-            Switch {
-                objectName: "animationsSwitch"
-                width: parent.width
-                text: qsTr("Animations")
-                checked: page.hasEngine && page.engine.animationsEnabled
-                onClicked: page.engine.animationsEnabled = !page.engine.animationsEnabled
-            }
-
-            Switch {
-                objectName: "pauseSwitch"
-                width: parent.width
-                text: qsTr("Pause the computer players")
-                checked: page.hasEngine && page.engine.paused
-                onClicked: page.engine.paused = !page.engine.paused
+                preferences: page.preferences
+                engine: page.engine
             }
 
             Text {

@@ -1,5 +1,6 @@
 import QtQuick 2.6
-import "../components"
+import "../controls"
+import "../shared"
 
 // How the player has done: all games, then by number of players, the abandoned games apart, and the last
 // ten results. The figures come from the statistics object; a reset asks first.

@@ -1,15 +1,19 @@
 import QtQuick 2.6
 
 // What the player chose, kept across runs: the players and their strength for new games, the pace, and every
-// view option of the interface. The defaults are those of a first start. Each stored value is checked on
-// loading; one that does not fit keeps its default. Changes are written shortly after they are made (a slider
-// drag makes one write, not fifty) and at the latest when the interface closes.
+// view option of the interface. This is the one place each of them lives: its default (a first start's), its
+// limits, its stored value. The engine is told the values it plays by, in one direction: every control writes
+// here, never to the engine. A stored value of the wrong kind keeps its default; one out of range is brought
+// within it. Changes are written shortly after they are made (a slider drag makes one write, not fifty) and at
+// the latest when the interface closes.
 //
 // Names are stored as typed; an empty name means the engine's own, translated name ("Player", "AI 1" …).
 QtObject {
     id: preferences
 
     property Store store
+    // Told playerCount, the names, the strengths, the delay and the animation switch whenever they change.
+    property QtObject engine: null
 
     property int playerCount: 2
     property var names: ["", "", "", ""]
@@ -26,25 +30,31 @@ QtObject {
     property bool zavelHintShown: false
 
     readonly property int maximumNameLength: 24
+    readonly property int minimumDelay: 0
+    readonly property int maximumDelay: 2000
+    readonly property int delayStep: 50
 
-    // Each key with the test its stored value must pass.
-    readonly property var checks: ({
-        playerCount: function(v) { return v === 2 || v === 3 || v === 4; },
+    // Each key with what makes a stored value fit: the value within its limits, or undefined when it is of
+    // another kind altogether.
+    readonly property var fits: ({
+        playerCount: function(v) { return whole(v) ? clamp(v, 2, 4) : undefined; },
         names: function(v) {
-            return isList(v, 4) && v.every(function(n) {
-                return typeof n === "string" && n.length <= maximumNameLength;
-            });
+            if (!isList(v, 4) || !v.every(function(n) { return typeof n === "string"; }))
+                return undefined;
+            return v.map(function(n) { return n.substring(0, maximumNameLength); });
         },
         difficulties: function(v) {
-            return isList(v, 4) && v.every(function(d) { return d === Math.floor(d) && d >= 0 && d <= 3; });
+            if (!isList(v, 4) || !v.every(whole))
+                return undefined;
+            return v.map(function(d) { return clamp(d, 0, 3); });
         },
-        aiPlayDelay: function(v) { return v === Math.floor(v) && v >= 0 && v <= 10000; },
-        animationsEnabled: isBool,
-        sortHand: isBool,
-        textSize: function(v) { return v === 0 || v === 1 || v === 2; },
-        welcomed: isBool,
-        hintsEnabled: isBool,
-        zavelHintShown: isBool
+        aiPlayDelay: function(v) { return whole(v) ? clamp(v, minimumDelay, maximumDelay) : undefined; },
+        animationsEnabled: flag,
+        sortHand: flag,
+        textSize: function(v) { return whole(v) ? clamp(v, 0, 2) : undefined; },
+        welcomed: flag,
+        hintsEnabled: flag,
+        zavelHintShown: flag
     })
 
     // Nothing is written before the stored values have been read: until then every change is a default.
@@ -54,15 +64,23 @@ QtObject {
         onTriggered: preferences.save()
     }
 
-    function isBool(v) {
-        return typeof v === "boolean";
+    function whole(v) {
+        return typeof v === "number" && v === Math.floor(v);
+    }
+
+    function clamp(v, low, high) {
+        return Math.max(low, Math.min(high, v));
+    }
+
+    function flag(v) {
+        return typeof v === "boolean" ? v : undefined;
     }
 
     function isList(v, length) {
         return Array.isArray(v) && v.length === length;
     }
 
-    // Reads what was stored; keys that are missing or do not fit keep their defaults.
+    // Reads what was stored, and tells the engine; keys that are missing or of another kind keep their defaults.
     function load() {
         loading = true;
         var rows = store.select("SELECT key, value FROM preferences") || [];
@@ -74,10 +92,12 @@ QtObject {
             } catch (e) {
                 continue;
             }
-            if (checks.hasOwnProperty(key) && checks[key](value))
-                preferences[key] = value;
+            var fitted = fits.hasOwnProperty(key) ? fits[key](value) : undefined;
+            if (fitted !== undefined)
+                preferences[key] = fitted;
         }
         loading = false;
+        tellEngine();
     }
 
     // Called on every change; the write follows once the changes have settled.
@@ -89,7 +109,7 @@ QtObject {
     function save() {
         saveTimer.stop();
         var statements = [];
-        for (var key in checks)
+        for (var key in fits)
             statements.push(["INSERT OR REPLACE INTO preferences(key, value) VALUES(?, ?)",
                              [key, JSON.stringify(preferences[key])]]);
         store.run(statements);
@@ -101,38 +121,55 @@ QtObject {
             save();
     }
 
-    // The engine starts with these before it restores or deals a game.
-    function applyTo(engine) {
-        loading = true;
-        engine.playerCount = playerCount;
-        engine.playerName = names[0];
-        engine.ai1Name = names[1];
-        engine.ai2Name = names[2];
-        engine.ai3Name = names[3];
-        engine.ai1Difficulty = difficulties[1];
-        engine.ai2Difficulty = difficulties[2];
-        engine.ai3Difficulty = difficulties[3];
-        engine.aiPlayDelay = aiPlayDelay;
-        engine.animationsEnabled = animationsEnabled;
-        loading = false;
-    }
-
-    // The engine's settings as the player changed them.
-    function takeFrom(engine) {
-        if (loading)
+    function setName(seat, name) {
+        var fitted = name.substring(0, maximumNameLength);
+        if (fitted === names[seat])
             return;
-        playerCount = engine.playerCount;
-        names = [engine.playerName, engine.ai1Name, engine.ai2Name, engine.ai3Name];
-        difficulties = [1, engine.ai1Difficulty, engine.ai2Difficulty, engine.ai3Difficulty];
-        aiPlayDelay = engine.aiPlayDelay;
-        animationsEnabled = engine.animationsEnabled;
+        var copy = names.slice();
+        copy[seat] = fitted;
+        names = copy;
     }
 
-    onPlayerCountChanged: changed()
-    onNamesChanged: changed()
-    onDifficultiesChanged: changed()
-    onAiPlayDelayChanged: changed()
-    onAnimationsEnabledChanged: changed()
+    function setDifficulty(seat, level) {
+        var fitted = clamp(level, 0, 3);
+        if (fitted === difficulties[seat])
+            return;
+        var copy = difficulties.slice();
+        copy[seat] = fitted;
+        difficulties = copy;
+    }
+
+    // The engine hears of each setting when it changes, and of all of them when it comes.
+    function tell(key) {
+        if (engine === null)
+            return;
+        if (key === "playerCount") {
+            engine.playerCount = playerCount;
+        } else if (key === "names") {
+            engine.playerName = names[0];
+            engine.ai1Name = names[1];
+            engine.ai2Name = names[2];
+            engine.ai3Name = names[3];
+        } else if (key === "difficulties") {
+            engine.ai1Difficulty = difficulties[1];
+            engine.ai2Difficulty = difficulties[2];
+            engine.ai3Difficulty = difficulties[3];
+        } else if (key === "aiPlayDelay") {
+            engine.aiPlayDelay = aiPlayDelay;
+        } else if (key === "animationsEnabled") {
+            engine.animationsEnabled = animationsEnabled;
+        }
+    }
+
+    function tellEngine() {
+        ["playerCount", "names", "difficulties", "aiPlayDelay", "animationsEnabled"].forEach(tell);
+    }
+
+    onPlayerCountChanged: { tell("playerCount"); changed(); }
+    onNamesChanged: { tell("names"); changed(); }
+    onDifficultiesChanged: { tell("difficulties"); changed(); }
+    onAiPlayDelayChanged: { tell("aiPlayDelay"); changed(); }
+    onAnimationsEnabledChanged: { tell("animationsEnabled"); changed(); }
     onSortHandChanged: changed()
     onTextSizeChanged: changed()
     onWelcomedChanged: changed()

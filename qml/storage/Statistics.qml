@@ -1,14 +1,19 @@
 import QtQuick 2.6
+import harbour.zavel 1.0
 import "statistics.js" as Stats
 
 // The results of the games played on this device. A game counts once when it ends, whether the end is seen
 // live or in a restored game that ended before it could be counted (the app closed at that moment); a
-// restored game that was counted already is recognised by its fingerprint, which survives a reset of the
-// results. A game left unfinished for a new deal counts as abandoned, unless nobody had acted in it yet.
+// restored game that was counted already is recognised by its identity (the journal's gameId), which survives a
+// reset of the results. A game left unfinished for a new deal counts as abandoned, unless nobody had acted in it
+// yet.
 QtObject {
     id: statistics
 
     property Store store
+    // Who played and whether anybody acted: the game's identity, and the seats' names.
+    property MoveJournal journal
+    property SeatModel seats
     // Oldest first; the in-memory list goes on counting when the store is unusable.
     property var results: []
     property string lastCounted: ""
@@ -34,30 +39,29 @@ QtObject {
         lastCounted = meta.length > 0 ? meta[0].value : "";
     }
 
-    function opponentsOf(engine, participants) {
+    function opponentsOf(engine) {
         var levels = [engine.ai1Difficulty, engine.ai2Difficulty, engine.ai3Difficulty];
         var list = [];
-        for (var seat = 1; seat < participants.length; ++seat)
-            list.push({ name: participants[seat].name, level: levels[seat - 1] });
+        for (var seat = 1; seat < seats.count; ++seat)
+            list.push({ name: seats.name(seat), level: levels[seat - 1] });
         return list;
     }
 
-    function record(result, fingerprint) {
+    function record(result, identity) {
         var statements = [["INSERT INTO results(finished, players, outcome, winner, opponents, fingerprint) "
                            + "VALUES(?, ?, ?, ?, ?, ?)",
                            [result.finished, result.players, result.outcome, result.winner,
-                            JSON.stringify(result.opponents), fingerprint]]];
+                            JSON.stringify(result.opponents), identity]]];
         if (result.outcome !== "abandoned")
-            statements.push(["INSERT OR REPLACE INTO meta(key, value) VALUES('lastCounted', ?)", [fingerprint]]);
+            statements.push(["INSERT OR REPLACE INTO meta(key, value) VALUES('lastCounted', ?)", [identity]]);
         store.run(statements);
         results = results.concat([result]);
     }
 
-    function resultOf(engine, participants, outcome) {
+    function resultOf(engine, outcome) {
         var winner = engine.winnerPlayer;
-        return { finished: new Date().toISOString(), players: participants.length, outcome: outcome,
-                 winner: winner >= 0 ? participants[winner].name : "",
-                 opponents: opponentsOf(engine, participants) };
+        return { finished: new Date().toISOString(), players: seats.count, outcome: outcome,
+                 winner: winner >= 0 ? seats.name(winner) : "", opponents: opponentsOf(engine) };
     }
 
     // Called whenever the engine's state changes. A game that has ended is counted just after the move that
@@ -75,12 +79,11 @@ QtObject {
         recorder.stop();
         if (engine.winnerPlayer < 0)
             return;
-        var participants = engine.participants;
-        var fingerprint = Stats.fingerprint(participants, engine.discardCards);
-        if (fingerprint === lastCounted)
+        var identity = journal.gameId;
+        if (identity === lastCounted)
             return;
-        lastCounted = fingerprint;
-        record(resultOf(engine, participants, engine.winnerPlayer === 0 ? "won" : "lost"), fingerprint);
+        lastCounted = identity;
+        record(resultOf(engine, engine.winnerPlayer === 0 ? "won" : "lost"), identity);
     }
 
     // Called just before a new deal replaces the running game.
@@ -89,11 +92,8 @@ QtObject {
             count(engine);
             return;
         }
-        var participants = engine.participants;
-        var discard = engine.discardCards;
-        if (Stats.untouched(participants, discard))
-            return;
-        record(resultOf(engine, participants, "abandoned"), Stats.fingerprint(participants, discard));
+        if (!journal.untouched)
+            record(resultOf(engine, "abandoned"), journal.gameId);
     }
 
     property Timer recorder: Timer {

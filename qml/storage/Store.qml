@@ -6,7 +6,7 @@ import QtQuick.LocalStorage 2.0
 // itself is never kept here: the engine's autosave is a file of its own.
 //
 // Layout, version 1:
-//   meta(key, value)          "schema" -> the layout's version; "lastCounted" -> the fingerprint of the last
+//   meta(key, value)          "schema" -> the layout's version; "lastCounted" -> the identity of the last
 //                              finished game that was counted, kept across a reset of the results
 //   preferences(key, value)   one row a preference, the value as JSON text
 //   results(id, finished, players, outcome, winner, opponents, fingerprint)

@@ -7,27 +7,6 @@
 // abandoned game (left unfinished for a new deal) is counted apart and is not a loss, but it ends a winning
 // streak: a streak is the wins in a row, and abandoning a game is not winning it.
 
-// A finished game's identity: the number of players, the discard pile and every hand, in order. A finished
-// game keeps its table until the next deal, and two games practically never end on the same table.
-function fingerprint(participants, discard) {
-    var parts = [String(participants.length)];
-    parts.push(discard.map(function(card) { return card.id; }).join(","));
-    for (var i = 0; i < participants.length; ++i)
-        parts.push(participants[i].hand.map(function(card) { return card.id; }).join(","));
-    return parts.join("|");
-}
-
-// Whether nobody has acted yet: a fresh deal has one card on the pile and five in every hand.
-function untouched(participants, discard) {
-    if (discard.length !== 1)
-        return false;
-    for (var i = 0; i < participants.length; ++i) {
-        if (participants[i].handCount !== 5)
-            return false;
-    }
-    return true;
-}
-
 // Played, won, the win rate in percent (0 without games), the current and the best winning streak.
 function tally(results) {
     var t = { played: 0, won: 0, rate: 0, streak: 0, best: 0 };

@@ -1,8 +1,8 @@
 // Start-up: the application object, its names (which decide where settings and the autosave live), the
-// language chosen at the last run, the engine type for QML, and the view with the main QML file.
+// language chosen at the last run, the QML types of the game, and the view with the main QML file.
 
-#include "gameengine.h"
 #include "languagesettings.h"
+#include "zavelqmltypes.h"
 
 #include <sailfishapp.h>
 
@@ -11,7 +11,6 @@
 #include <QQuickView>
 #include <QScopedPointer>
 #include <QTranslator>
-#include <QtQml>
 
 int main(int argc, char *argv[])
 {
@@ -29,7 +28,7 @@ int main(int argc, char *argv[])
     if (language == QLatin1String("hu") && translator.load(translations + QStringLiteral("/harbour-zavel-hu.qm")))
         QCoreApplication::installTranslator(&translator);
 
-    qmlRegisterType<GameEngine>("harbour.zavel", 1, 0, "GameEngine");
+    registerZavelTypes();
 
     // The view, and the engine QML creates in it, go before the language settings they refer to.
     QScopedPointer<QQuickView> view(SailfishApp::createView());

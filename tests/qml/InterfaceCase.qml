@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import QtTest 1.2
+import "../../qml/shared"
 
 // A test case that plays the real interface: it writes a game in the test notation (tests/common/gametext.h)
 // as the autosave, starts the interface in the test file's window with a fresh database (or the one the last
@@ -104,8 +105,8 @@ TestCase {
 
     function logTexts() {
         var texts = [];
-        for (var i = 0; i < app.moveLog.lines.count; ++i)
-            texts.push(app.moveLog.lines.get(i).text);
+        for (var i = 0; i < app.journal.count; ++i)
+            texts.push(MoveLog.line(app.journal.get(i), app.seats.name));
         return texts;
     }
 

@@ -59,10 +59,10 @@ Item {
             compare(handIds().length, 5, "nothing was played");
             tapCard("0_9");
             compare(engine.visualPhase, 1, "the card is in the air");
-            compare(item("discardPile").topCard.id, "3_9", "the pile shows the card when it lands");
+            compare(item("discardTop").cardId, "3_9", "the pile shows the card when it lands");
             waitIdle();
             verify(playedByMe("0_9"));
-            compare(item("discardPile").topCard.id, "0_9");
+            compare(item("discardTop").cardId, "0_9");
             verify(findChild(app, "handCard_0_9") === null, "the card left the hand");
         }
 
@@ -133,7 +133,7 @@ Item {
             click("quickAnimationsSwitch");
             compare(engine.animationsEnabled, false);
             compare(item("flights").flying, 0);
-            compare(item("discardPile").topCard.id, "0_9");
+            compare(item("discardTop").cardId, "0_9");
             click("quickClose");
             engine.aiPlayDelay = 20;
             waitForPlayer();

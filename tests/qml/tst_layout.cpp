@@ -18,6 +18,7 @@
 #include "gameengine.h"
 #include "languagesettings.h"
 #include "savefiles.h"
+#include "zavelqmltypes.h"
 
 #include <QAccessible>
 #include <QJSValue>
@@ -524,7 +525,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("org.brenvik"));
     QCoreApplication::setApplicationName(QStringLiteral("harbour-zavel"));
     QStandardPaths::setTestModeEnabled(true);
-    qmlRegisterType<GameEngine>("harbour.zavel", 1, 0, "GameEngine");
+    registerZavelTypes();
     TestLayout test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -6,6 +6,7 @@
 #include "languagesettings.h"
 #include "savefiles.h"
 #include "storagesupport.h"
+#include "zavelqmltypes.h"
 
 #include <QDir>
 #include <QScopedPointer>
@@ -74,7 +75,7 @@ public slots:
 
     void qmlEngineAvailable(QQmlEngine *engine)
     {
-        qmlRegisterType<GameEngine>("harbour.zavel", 1, 0, "GameEngine");
+        registerZavelTypes();
         engine->setOfflineStoragePath(m_home.filePath(QStringLiteral("offline-storage")));
         QQmlContext *context = engine->rootContext();
         context->setContextProperty(QStringLiteral("storageSupport"), new StorageSupport(engine, this));

@@ -25,13 +25,13 @@ Item {
             item("textSize_2").clicked();
             item("animationsSwitch").clicked();
             item("sortSwitch").clicked();
-            engine.aiPlayDelay = 1250;
+            app.preferences.aiPlayDelay = 1250;
             launch("", { keepStorage: true, delay: 1250 });
             compare([engine.playerCount, engine.playerName, engine.ai1Name, engine.ai2Difficulty, engine.aiPlayDelay,
                      engine.animationsEnabled, app.sortHand, app.preferences.textSize],
                     [4, "Cleo", "", 0, 1250, false, true, 2]);
             compare(engine.activePlayerCount, 4, "the first deal uses them");
-            engine.playerCount = 3;
+            app.preferences.playerCount = 3;
             launch("H 8B 9B KH H 8H 9H D TA", { keepStorage: true });
             compare([engine.playerCount, engine.activePlayerCount], [3, 2]);
             showPage("settings");
@@ -61,12 +61,12 @@ Item {
             verify(item("lengthLimitNote").visible);
         }
 
-        // Values that do not fit keep their defaults, one by one.
+        // Values of another kind keep their defaults, one by one; values out of range are brought within it.
         function test_storedValuesChecked() {
-            launch("", { delay: null, preferences: { playerCount: 9, names: ["A", "B"], difficulties: [1, 0, 0, 0],
+            launch("", { delay: null, preferences: { playerCount: 9, names: ["A", "B"], difficulties: [1, 0, 7, 0],
                                                      aiPlayDelay: -5, sortHand: "yes", textSize: 1 } });
-            compare([engine.playerCount, engine.ai1Name, engine.ai1Difficulty, engine.aiPlayDelay, app.sortHand,
-                     app.preferences.textSize], [2, "", 0, 650, false, 1]);
+            compare([engine.playerCount, engine.ai1Name, engine.ai1Difficulty, engine.ai2Difficulty, engine.aiPlayDelay,
+                     app.sortHand, app.preferences.textSize], [4, "", 0, 3, 0, false, 1]);
         }
     }
 
@@ -97,7 +97,7 @@ Item {
             waitIdle();
             verify(engine.discardCards.some(function(card) { return card.id === "0_8" && card.playedBy === 0; }),
                    "the game goes on");
-            engine.playerCount = 3;
+            app.preferences.playerCount = 3;
             app.preferences.flush();
             var warnings = testSupport.takeWarnings();
             compare(warnings.length, data.warns ? 1 : 0, warnings.join("\n"));

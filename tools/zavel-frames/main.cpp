@@ -18,6 +18,7 @@
 #include "report.h"
 #include "savecounter.h"
 #include "timedapplication.h"
+#include "zavelqmltypes.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -169,7 +170,7 @@ int main(int argc, char **argv)
 
     // As the application registers them: the engine type, and the language settings the interface reads.
     LanguageSettings languageSettings;
-    qmlRegisterType<GameEngine>("harbour.zavel", 1, 0, "GameEngine");
+    registerZavelTypes();
 
     auto view = std::make_unique<QQuickView>();
     view->setResizeMode(QQuickView::SizeRootObjectToView);

@@ -1,0 +1,176 @@
+import QtQuick 2.6
+import harbour.zavel 1.0
+import "../shared"
+
+// The table's side of the engine's animation handshake.
+//
+// The engine changes its state at once and then asks for an animation; the request arrives before the state
+// change is announced, so the table still shows the old picture while it is handled. Cards on their way are
+// listed in toHand (drawn or dealt, card id -> seat) and toPile (played): the views leave them out until
+// they land, so nothing appears before its card arrives. Each request gets a token; only the batch that
+// holds the current token may send the completion, so every request is answered once, and a batch that was
+// superseded (a new game, the watchdog, animations switched off) never answers.
+//
+// Where cards start and land is the table's business: it provides talonRect(), seatRect(seat),
+// handRect(handIndex, lifted), pileRect(cardId), talonCardWidth and pileCardWidth, all in the flight
+// layer's coordinates.
+Item {
+    id: animator
+
+    property GameEngine engine
+    property Item table
+    property FlightLayer flights
+
+    property var toHand: ({})
+    property var toPile: ({})
+    property int token: 0
+    property var pendingLaunch: null
+
+    readonly property int cardsFromTalon: {
+        var n = 0;
+        for (var id in toHand)
+            n += 1;
+        return n;
+    }
+
+    function copyMap(map) {
+        var copy = {};
+        for (var key in map)
+            copy[key] = map[key];
+        return copy;
+    }
+
+    function parseId(cardId) {
+        var parts = String(cardId).split("_");
+        return { suit: parseInt(parts[0], 10), rank: parseInt(parts[1], 10) };
+    }
+
+    function abort() {
+        token += 1;
+        flights.clear();
+        launchTimer.stop();
+        completionTimer.stop();
+        pendingLaunch = null;
+        toHand = {};
+        toPile = {};
+    }
+
+    function landed(kind, batch) {
+        if (batch !== token)
+            return;
+        completionTimer.kind = kind;
+        completionTimer.batch = batch;
+        completionTimer.start();
+    }
+
+    function animateCard(cardId, playedBy, oldHandIndex, followups) {
+        if (!engine.animationsEnabled)
+            return;
+        abort();
+        var batch = token;
+        // The hand still shows the card that was played: the flight starts where the player saw it.
+        var from = playedBy === 0 ? table.handRect(oldHandIndex, true) : table.seatRect(playedBy);
+        var card = parseId(cardId);
+
+        var pileMap = copyMap(toPile);
+        pileMap[cardId] = true;
+        toPile = pileMap;
+        // Cards drawn through the play are already in the hand; they are shown by the draw that follows.
+        var handMap = copyMap(toHand);
+        for (var i = 0; i < followups.length; ++i)
+            handMap[followups[i].id] = followups[i].player;
+        toHand = handMap;
+
+        flights.launch([{
+            suit: card.suit,
+            rank: card.rank,
+            faceUp: true,
+            width: table.pileCardWidth,
+            height: table.pileCardWidth * Theme.cardRatio,
+            from: from,
+            to: table.pileRect(cardId),
+            delay: 0,
+            duration: 340,
+            onLanded: function() {
+                var map = copyMap(animator.toPile);
+                delete map[cardId];
+                animator.toPile = map;
+            }
+        }], function() { animator.landed("card", batch); });
+    }
+
+    // Draws and the deal land in hands that the state change (arriving right after the request) lays out
+    // anew, so their flights start once that has happened.
+    function queueMovement(kind, entries) {
+        if (!engine.animationsEnabled)
+            return;
+        abort();
+        var map = {};
+        for (var i = 0; i < entries.length; ++i)
+            map[entries[i].id] = entries[i].player;
+        toHand = map;
+        pendingLaunch = { kind: kind, entries: entries, batch: token };
+        launchTimer.start();
+    }
+
+    function launchMovement(job) {
+        if (job === null || job.batch !== token)
+            return;
+        var deal = job.kind === "deal";
+        var from = table.talonRect();
+        var plans = [];
+        for (var i = 0; i < job.entries.length; ++i) {
+            var e = job.entries[i];
+            var card = parseId(e.id);
+            plans.push({
+                id: e.id,
+                suit: card.suit,
+                rank: card.rank,
+                faceUp: false,
+                turnOver: e.player === 0,
+                width: table.talonCardWidth,
+                height: table.talonCardWidth * Theme.cardRatio,
+                from: from,
+                to: e.player === 0 ? table.handRect(e.handIndex, false) : table.seatRect(e.player),
+                delay: (deal ? 70 : 150) * e.order,
+                duration: deal ? 260 : 320,
+                onLanded: function(plan) {
+                    var map = copyMap(animator.toHand);
+                    delete map[plan.id];
+                    animator.toHand = map;
+                }
+            });
+        }
+        flights.launch(plans, function() { animator.landed(job.kind, job.batch); });
+    }
+
+    Timer {
+        id: launchTimer
+        interval: 0
+        onTriggered: {
+            var job = animator.pendingLaunch;
+            animator.pendingLaunch = null;
+            animator.launchMovement(job);
+        }
+    }
+
+    // Completions go out from the event loop, not from inside an animation's own callback: the engine may
+    // answer a completion with the next request at once.
+    Timer {
+        id: completionTimer
+        property string kind
+        property int batch: -1
+        interval: 0
+        onTriggered: {
+            if (batch !== animator.token || !animator.engine.animationsEnabled)
+                return;
+            animator.token += 1;
+            if (kind === "card")
+                animator.engine.completeCardAnimation();
+            else if (kind === "draw")
+                animator.engine.completeDrawAnimation();
+            else if (kind === "deal")
+                animator.engine.completeDealAnimation();
+        }
+    }
+}
