@@ -70,7 +70,7 @@ Rectangle {
     function startNewGame() {
         openPage = "";
         returnPage = "";
-        statistics.abandon(gameEngine);
+        statistics.abandon();
         gameEngine.newGame();
     }
 
@@ -136,48 +136,19 @@ Rectangle {
     Statistics {
         id: statistics
         store: store
+        engine: gameEngine
         journal: moveJournal
         seats: seatModel
     }
 
     GameEngine {
         id: gameEngine
-        onCardAnimationRequested: table.animator.animateCard(cardId, playedBy, oldHandIndex, followupDrawnCards)
-        onDrawAnimationRequested: table.animator.queueMovement("draw", drawnCards)
-        onDealAnimationRequested: table.animator.queueMovement("deal", dealtCards)
-        // A phase that ended without this interface (the engine's watchdog) leaves nothing in the air.
-        onVisualPhaseChanged: if (visualPhase === GameEngine.Idle) table.animator.abort()
-        // Switched off, the engine completes the running phase itself; the cards in the air just stop.
-        onAnimationsEnabledChanged: if (!animationsEnabled) table.animator.abort()
-        onStateChanged: {
-            statistics.observe(gameEngine);
-            if (visualPhase === GameEngine.Idle)
-                collector.restart();
-        }
-    }
-
-    HandModel {
-        id: handModel
-        engine: gameEngine
-        sorted: preferences.sortHand
-    }
-
-    // One card more than the pile shows, for while its top card is in the air.
-    PileModel {
-        id: pileModel
-        engine: gameEngine
-        depth: 5
+        onStateChanged: if (visualPhase === GameEngine.Idle) collector.restart()
     }
 
     SeatModel {
         id: seatModel
         engine: gameEngine
-    }
-
-    SeatModel {
-        id: opponentModel
-        engine: gameEngine
-        firstSeat: 1
     }
 
     MoveJournal {
@@ -205,9 +176,7 @@ Rectangle {
             objectName: "table"
             anchors.fill: parent
             engine: gameEngine
-            hand: handModel
-            pile: pileModel
-            opponents: opponentModel
+            sortHand: preferences.sortHand
             seats: seatModel
             journal: moveJournal
             timeScale: root.animationTimeScale

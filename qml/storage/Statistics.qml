@@ -11,6 +11,8 @@ QtObject {
     id: statistics
 
     property Store store
+    // Watched for a game that has ended.
+    property GameEngine engine: null
     // Who played and whether anybody acted: the game's identity, and the seats' names.
     property MoveJournal journal
     property SeatModel seats
@@ -39,7 +41,7 @@ QtObject {
         lastCounted = meta.length > 0 ? meta[0].value : "";
     }
 
-    function opponentsOf(engine) {
+    function opponentsOf() {
         var levels = [engine.ai1Difficulty, engine.ai2Difficulty, engine.ai3Difficulty];
         var list = [];
         for (var seat = 1; seat < seats.count; ++seat)
@@ -58,48 +60,52 @@ QtObject {
         results = results.concat([result]);
     }
 
-    function resultOf(engine, outcome) {
+    function resultOf(outcome) {
         var winner = engine.winnerPlayer;
         return { finished: new Date().toISOString(), players: seats.count, outcome: outcome,
-                 winner: winner >= 0 ? seats.name(winner) : "", opponents: opponentsOf(engine) };
+                 winner: winner >= 0 ? seats.name(winner) : "", opponents: opponentsOf() };
     }
 
-    // Called whenever the engine's state changes. A game that has ended is counted just after the move that
-    // ended it, from the event loop, so that the write is not part of that move; the finished game stays on
-    // the table until the next deal, which counts it first if it comes sooner.
-    function observe(engine) {
-        if (engine.winnerPlayer < 0)
-            return;
-        recorder.engine = engine;
-        recorder.restart();
+    // A game that has ended is counted just after the move that ended it, from the event loop, so that the write
+    // is not part of that move; the finished game stays on the table until the next deal, which counts it first
+    // if it comes sooner.
+    function observe() {
+        if (engine.winnerPlayer >= 0)
+            recorder.restart();
     }
+
+    property QtObject observed: null
+
+    function follow() {
+        if (engine === null || engine === observed)
+            return;
+        observed = engine;
+        engine.stateChanged.connect(observe);
+    }
+
+    onEngineChanged: follow()
+    Component.onCompleted: follow()
 
     // Counts the finished game on the table, unless it was counted already.
-    function count(engine) {
+    function count() {
         recorder.stop();
-        if (engine.winnerPlayer < 0)
+        if (engine.winnerPlayer < 0 || journal.gameId === lastCounted)
             return;
-        var identity = journal.gameId;
-        if (identity === lastCounted)
-            return;
-        lastCounted = identity;
-        record(resultOf(engine, engine.winnerPlayer === 0 ? "won" : "lost"), identity);
+        lastCounted = journal.gameId;
+        record(resultOf(engine.winnerPlayer === 0 ? "won" : "lost"), journal.gameId);
     }
 
     // Called just before a new deal replaces the running game.
-    function abandon(engine) {
-        if (engine.winnerPlayer >= 0) {
-            count(engine);
-            return;
-        }
-        if (!journal.untouched)
-            record(resultOf(engine, "abandoned"), journal.gameId);
+    function abandon() {
+        if (engine.winnerPlayer >= 0)
+            count();
+        else if (!journal.untouched)
+            record(resultOf("abandoned"), journal.gameId);
     }
 
     property Timer recorder: Timer {
-        property QtObject engine
         interval: 0
-        onTriggered: statistics.count(engine)
+        onTriggered: statistics.count()
     }
 
     // Forgets every result; the last counted game stays known, so that it is not counted again.

@@ -10,11 +10,8 @@ Item {
     id: table
 
     property GameEngine engine
-    // What the table shows beside the engine's texts: the hand, the pile, the computer players, every seat (for
-    // names) and the move journal.
-    property HandModel hand: null
-    property PileModel pile: null
-    property SeatModel opponents: null
+    property bool sortHand: false
+    // Every seat (for names in the last moves) and the move journal, which the pages share.
     property SeatModel seats: null
     property MoveJournal journal: null
     // Stretches or shrinks every flight; the tests run them faster.
@@ -122,6 +119,25 @@ Item {
         return rect;
     }
 
+    HandModel {
+        id: handModel
+        engine: table.engine
+        sorted: table.sortHand
+    }
+
+    // One card more than the pile shows, for while its top card is in the air.
+    PileModel {
+        id: pileModel
+        engine: table.engine
+        depth: 5
+    }
+
+    SeatModel {
+        id: opponentModel
+        engine: table.engine
+        firstSeat: 1
+    }
+
     TableAnimator {
         id: animator
         engine: table.engine
@@ -175,7 +191,7 @@ Item {
         y: table.topBarHeight + table.margin
         width: table.mainWidth - 2 * table.margin
         height: table.seatsHeight
-        seats: table.opponents
+        seats: opponentModel
         strengths: table.hasEngine ? [Labels.difficultyName(table.engine.ai1Difficulty),
                                       Labels.difficultyName(table.engine.ai2Difficulty),
                                       Labels.difficultyName(table.engine.ai3Difficulty)] : []
@@ -209,7 +225,7 @@ Item {
             cardWidth: table.pileCardWidth0
             x: center.width / 2 + 16 * u
             anchors.verticalCenter: parent.verticalCenter
-            model: table.pile
+            model: pileModel
             hiddenIds: animator.toPile
         }
 
@@ -284,7 +300,7 @@ Item {
         y: table.height - table.handHeight - table.margin
         width: table.mainWidth - 2 * table.margin
         height: table.handHeight
-        model: table.hand
+        model: handModel
         hiddenIds: animator.toHand
         inputEnabled: table.inputEnabled
         animate: table.hasEngine && table.engine.animationsEnabled

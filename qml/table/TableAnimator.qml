@@ -33,6 +33,30 @@ Item {
         return n;
     }
 
+    // The engine's requests come here, once; a phase that ends without this interface (the watchdog, or
+    // animations switched off) leaves nothing in the air.
+    property QtObject followed: null
+
+    function follow() {
+        if (engine === null || engine === followed)
+            return;
+        followed = engine;
+        engine.cardAnimationRequested.connect(animateCard);
+        engine.drawAnimationRequested.connect(function(drawnCards) { queueMovement("draw", drawnCards); });
+        engine.dealAnimationRequested.connect(function(dealtCards) { queueMovement("deal", dealtCards); });
+        engine.visualPhaseChanged.connect(function() {
+            if (engine.visualPhase === GameEngine.Idle)
+                abort();
+        });
+        engine.animationsEnabledChanged.connect(function() {
+            if (!engine.animationsEnabled)
+                abort();
+        });
+    }
+
+    onEngineChanged: follow()
+    Component.onCompleted: follow()
+
     function copyMap(map) {
         var copy = {};
         for (var key in map)
