@@ -1,8 +1,13 @@
 // zavel-frames: plays whole 4-player games on the real interface, with its animations, and times what a player
 // feels: the work of every frame and the interval between frames while cards move, and the interface thread's
 // time for every action with the saves inside it. tools/measure-frames.sh runs it under Xvfb in a temporary
-// home:
-//   zavel-frames [--games N] [--delay MS] [--qml FILE] [--screenshot PNG] [-qmljsdebugger=...]
+// home, taking turns with the floor scene (--floor: the engine and one flying rectangle, the least any
+// interface costs), and merges the runs' samples into one report:
+//   zavel-frames [--games N] [--deals K] [--delay MS] [--qml FILE] [--screenshot PNG] [--samples FILE]
+//                [-qmljsdebugger=...]
+//   zavel-frames --floor SECONDS [--samples FILE]
+//   zavel-frames --merge FILE...
+// --deals deals anew K times before each game is played (the new deals are timed as actions of their own).
 // The renderer is Qt Quick's choice: QT_QUICK_BACKEND=software for the software renderer, OpenGL otherwise.
 // With Qt's -qmljsdebugger option the QML debugging services are on, so that qmlprofiler can record a run:
 //   qmlprofiler -o trace.qtd zavel-frames --games 1
@@ -16,6 +21,7 @@
 #include "languagesettings.h"
 #include "player.h"
 #include "report.h"
+#include "samples.h"
 #include "savecounter.h"
 #include "timedapplication.h"
 #include "zavelqmltypes.h"
@@ -41,21 +47,29 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
 struct Options
 {
     int games = 5;
+    int deals = 0;
     int delayMs = 150;
+    int floorSeconds = 0;
     QString qml = QStringLiteral(ZAVEL_FRAMES_QML);
     QString screenshot;
+    std::string samples;
+    std::vector<std::string> merge;
 };
 
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--games N] [--delay MS] [--qml FILE] [--screenshot PNG] [-qmljsdebugger=...]\n",
-                 program);
+    std::fprintf(stderr,
+                 "usage: %s [--games N] [--deals K] [--delay MS] [--qml FILE] [--screenshot PNG] [--samples FILE]\n"
+                 "       %s --floor SECONDS [--samples FILE]\n"
+                 "       %s --merge FILE...\n",
+                 program, program, program);
     return 2;
 }
 
@@ -73,9 +87,21 @@ bool parse(int argc, char **argv, Options *options)
 {
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
+        if (std::strcmp(argv[i], "--merge") == 0 && hasValue) {
+            options->merge.assign(argv + i + 1, argv + argc);
+            return true;
+        }
         if (std::strcmp(argv[i], "--games") == 0 && hasValue) {
             if (!readInt(argv[++i], 1, 100000, &options->games))
                 return false;
+        } else if (std::strcmp(argv[i], "--deals") == 0 && hasValue) {
+            if (!readInt(argv[++i], 0, 1000, &options->deals))
+                return false;
+        } else if (std::strcmp(argv[i], "--floor") == 0 && hasValue) {
+            if (!readInt(argv[++i], 1, 100000, &options->floorSeconds))
+                return false;
+        } else if (std::strcmp(argv[i], "--samples") == 0 && hasValue) {
+            options->samples = argv[++i];
         } else if (std::strcmp(argv[i], "--delay") == 0 && hasValue) {
             if (!readInt(argv[++i], 0, 10000, &options->delayMs))
                 return false;
@@ -144,58 +170,78 @@ void pressEscape(QQuickItem *root)
     QCoreApplication::sendEvent(root, &release);
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+int runMerge(const Options &options)
 {
-    const bool qmlDebugging = qmlDebuggingAsked(argc, argv);
-    TimedApplication app(argc, argv);
-    Options options;
-    if (!parse(argc, argv, &options))
-        return usage(argv[0]);
-    QCoreApplication::setOrganizationName(QStringLiteral("org.brenvik"));
-    QCoreApplication::setApplicationName(QStringLiteral("harbour-zavel"));
-    if (!homeIsTemporary()) {
-        std::fprintf(stderr,
-                     "zavel-frames: HOME and the XDG folders must be a temporary home, not the account's "
-                     "own (tools/measure-frames.sh makes one); refusing to run\n");
-        return 1;
+    SampleSet samples;
+    for (const std::string &file : options.merge) {
+        if (!readSamples(file, &samples)) {
+            std::fprintf(stderr, "zavel-frames: cannot read the samples in %s\n", file.c_str());
+            return 1;
+        }
     }
+    printMergedReport(samples);
+    return 0;
+}
 
-    // Before any QML engine exists; the profiler's timings are for finding where the time goes, not the figures.
-    if (qmlDebugging) {
-        const QQmlDebuggingEnabler enabler(false);
-        Q_UNUSED(enabler)
-    }
-
-    // As the application registers them: the engine type, and the language settings the interface reads.
-    LanguageSettings languageSettings;
-    registerZavelTypes();
-
+// Loads a scene into a new view; null, with the errors said, when it does not load or has no engine.
+std::unique_ptr<QQuickView> loadScene(const QUrl &source, LanguageSettings *languageSettings, std::string *glRenderer)
+{
     auto view = std::make_unique<QQuickView>();
     view->setResizeMode(QQuickView::SizeRootObjectToView);
-    view->rootContext()->setContextProperty(QStringLiteral("languageSettings"), &languageSettings);
-    std::string glRenderer;
+    view->rootContext()->setContextProperty(QStringLiteral("languageSettings"), languageSettings);
     QObject::connect(
         view.get(), &QQuickWindow::sceneGraphInitialized, view.get(),
-        [&glRenderer] {
+        [glRenderer] {
             if (QOpenGLContext *context = QOpenGLContext::currentContext())
-                glRenderer = reinterpret_cast<const char *>(context->functions()->glGetString(GL_RENDERER));
+                *glRenderer = reinterpret_cast<const char *>(context->functions()->glGetString(GL_RENDERER));
         },
         Qt::DirectConnection);
-    view->setSource(QUrl::fromLocalFile(options.qml));
+    view->setSource(source);
     if (view->status() != QQuickView::Ready) {
         for (const QQmlError &error : view->errors())
             std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
-        std::fprintf(stderr, "zavel-frames: the interface %s did not load\n", qPrintable(options.qml));
-        return 1;
+        std::fprintf(stderr, "zavel-frames: %s did not load\n", qPrintable(source.toString()));
+        return nullptr;
     }
-    GameEngine *engine = findEngine(view->rootObject());
-    if (!engine) {
-        std::fprintf(stderr, "zavel-frames: the interface has no GameEngine\n");
-        return 1;
+    if (!findEngine(view->rootObject())) {
+        std::fprintf(stderr, "zavel-frames: %s has no GameEngine\n", qPrintable(source.toString()));
+        return nullptr;
     }
+    return view;
+}
 
+// The floor scene for a number of seconds: every frame is one of an animation.
+int runFloor(TimedApplication &app, const Options &options, LanguageSettings *languageSettings)
+{
+    std::string glRenderer;
+    std::unique_ptr<QQuickView> view = loadScene(QUrl(QStringLiteral("qrc:/floor.qml")), languageSettings, &glRenderer);
+    if (!view)
+        return 1;
+    FrameClock frames(view.get(), [] { return true; });
+    app.addObserver(&frames);
+    QObject::connect(
+        view.get(), &QQuickWindow::frameSwapped, view.get(), [&frames] { frames.setRecording(true); },
+        Qt::QueuedConnection);
+    QTimer::singleShot(options.floorSeconds * 1000, &app, &QCoreApplication::quit);
+    view->resize(540, 960);
+    view->show();
+    app.exec();
+    const FrameClock::Results results = frames.results();
+    app.clearObservers();
+    std::printf("floor scene: %lld frames; work %s; interval %s\n", results.frames, results.work.summary().c_str(),
+                results.animatedInterval.summary().c_str());
+    if (!options.samples.empty() && !appendSamples(options.samples, "floor", results, nullptr))
+        return 1;
+    return 0;
+}
+
+int runInterface(TimedApplication &app, const Options &options, LanguageSettings *languageSettings, bool qmlDebugging)
+{
+    std::string glRenderer;
+    std::unique_ptr<QQuickView> view = loadScene(QUrl::fromLocalFile(options.qml), languageSettings, &glRenderer);
+    if (!view)
+        return 1;
+    GameEngine *engine = findEngine(view->rootObject());
     QDir().mkpath(QFileInfo(engine->saveFilePath()).absolutePath());
     SaveCounter saves(engine->saveFilePath());
     if (!saves.isValid())
@@ -210,7 +256,7 @@ int main(int argc, char **argv)
     app.addObserver(&frames);
     app.addObserver(&actions);
 
-    Player player(engine, &actions, options.games, options.delayMs);
+    Player player(engine, &actions, options.games, options.deals, options.delayMs);
     qint64 startNs = 0;
     // Once, at the first frame; later frames must not add a dispatch of their own to what is measured.
     auto firstFrame = std::make_shared<QMetaObject::Connection>();
@@ -262,5 +308,42 @@ int main(int argc, char **argv)
     run.ownMoves = player.moves();
     run.seconds = seconds;
     printReport(run, frameResults, actions.results(), player.saveTimes());
+    if (!options.samples.empty() && !appendSamples(options.samples, "interface", frameResults, &actions.results()))
+        return 1;
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const bool qmlDebugging = qmlDebuggingAsked(argc, argv);
+    TimedApplication app(argc, argv);
+    Options options;
+    if (!parse(argc, argv, &options))
+        return usage(argv[0]);
+    if (!options.merge.empty())
+        return runMerge(options);
+    QCoreApplication::setOrganizationName(QStringLiteral("org.brenvik"));
+    QCoreApplication::setApplicationName(QStringLiteral("harbour-zavel"));
+    if (!homeIsTemporary()) {
+        std::fprintf(stderr,
+                     "zavel-frames: HOME and the XDG folders must be a temporary home, not the account's "
+                     "own (tools/measure-frames.sh makes one); refusing to run\n");
+        return 1;
+    }
+
+    // Before any QML engine exists; the profiler's timings are for finding where the time goes, not the figures.
+    if (qmlDebugging) {
+        const QQmlDebuggingEnabler enabler(false);
+        Q_UNUSED(enabler)
+    }
+
+    // As the application registers them: the QML types of the game, and the language settings the interface
+    // reads.
+    LanguageSettings languageSettings;
+    registerZavelTypes();
+    if (options.floorSeconds > 0)
+        return runFloor(app, options, &languageSettings);
+    return runInterface(app, options, &languageSettings, qmlDebugging);
 }

@@ -20,10 +20,11 @@ int firstCardValue(const QVariantList &hand, const char *key, int fallback)
 
 } // namespace
 
-Player::Player(GameEngine *engine, ActionClock *actions, int games, int delayMs)
+Player::Player(GameEngine *engine, ActionClock *actions, int games, int extraDeals, int delayMs)
     : m_engine(engine)
     , m_actions(actions)
     , m_games(games)
+    , m_extraDeals(extraDeals)
 {
     m_thinkTimer.setSingleShot(true);
     m_thinkTimer.setInterval(delayMs);
@@ -48,6 +49,7 @@ void Player::start(const std::function<void()> &beforeFirstGame)
     beforeFirstGame();
     m_lastChangeNs = nowNs();
     m_watch.start();
+    m_dealsLeft = m_extraDeals;
     m_actions->timeOwn(ActionKind::NewGame, [this] { m_engine->newGame(); });
 }
 
@@ -76,6 +78,12 @@ void Player::think()
             finish(QString());
             return;
         }
+        m_dealsLeft = m_extraDeals;
+        m_actions->timeOwn(ActionKind::NewGame, [this] { m_engine->newGame(); });
+        return;
+    }
+    if (m_dealsLeft > 0) {
+        --m_dealsLeft;
         m_actions->timeOwn(ActionKind::NewGame, [this] { m_engine->newGame(); });
         return;
     }

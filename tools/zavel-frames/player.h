@@ -2,7 +2,8 @@
 #define ZAVEL_FRAMES_PLAYER_H
 
 // Plays seat 0 by itself through the engine's QML-visible operations, for a number of whole 4-player games,
-// while the interface animates every phase and completes it. It acts a fixed delay after the input opens (the
+// while the interface animates every phase and completes it. Before each game it may deal anew a few times, so
+// that new deals are timed often enough to have a tail. It acts a fixed delay after the input opens (the
 // same delay the computer players wait), always the same way: a requested suit or rank from its first card, a
 // declaration when one is allowed, else its first playable card, else the penalty, else a draw.
 //
@@ -23,7 +24,7 @@ class GameEngine;
 class Player : public QObject
 {
 public:
-    Player(GameEngine *engine, ActionClock *actions, int games, int delayMs);
+    Player(GameEngine *engine, ActionClock *actions, int games, int extraDeals, int delayMs);
 
     // Called once the window shows its first frame: 4 players, animations on, the delay, and the first game.
     void start(const std::function<void()> &beforeFirstGame);
@@ -44,6 +45,8 @@ private:
     GameEngine *m_engine;
     ActionClock *m_actions;
     int m_games;
+    int m_extraDeals;
+    int m_dealsLeft = 0;
     int m_gamesPlayed = 0;
     long long m_moves = 0;
     bool m_started = false;

@@ -11,6 +11,12 @@ void Series::add(double ms)
     m_sorted = false;
 }
 
+void Series::addAll(const Series &other)
+{
+    m_values.insert(m_values.end(), other.m_values.begin(), other.m_values.end());
+    m_sorted = m_values.empty();
+}
+
 void Series::sort() const
 {
     if (m_sorted)

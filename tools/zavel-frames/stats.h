@@ -12,6 +12,8 @@ class Series
 {
 public:
     void add(double ms);
+    void addAll(const Series &other);
+    const std::vector<double> &values() const { return m_values; }
     std::size_t count() const { return m_values.size(); }
     double percentile(double p) const;
     double max() const { return percentile(100); }
