@@ -2,9 +2,15 @@
 #define ZAVEL_SELFPLAY_H
 
 // Plays a game with every seat, seat 0 included, driven the way the engine drives a computer seat: declare
-// Zavel when holding two cards, then apply the action chooseAiAction picks. The simulator, the benchmarks and
-// the soak tests all play games this way.
+// Zavel when holding two cards, then apply the action chooseAiAction picks, or for a seat at ExpertLevel the one
+// expertAction picks from the seat's view and the game's records. The simulator, the benchmarks and the soak tests
+// all play games this way.
+//
+// The Expert reads the records of its game: with an Expert seat the driver keeps them even when the caller does
+// not ask for them, and an empty list is begun with the deal's record (or, for a game already under way, a restore
+// record). Every seat's level shows in the Expert's view.
 
+#include "expert.h"
 #include "gamecore.h"
 #include "moverecord.h"
 
@@ -15,11 +21,12 @@ namespace Zavel {
 
 struct SelfPlaySetup
 {
-    std::vector<int> levels; // AiDifficulty code per seat
+    std::vector<int> levels; // AiDifficulty code or ExpertLevel per seat
     std::vector<bool> forgetful; // per seat: never declares Zavel
     long long maxActions = 10000;
     std::ostream *trace = nullptr; // one line per event when set
     std::vector<MoveRecord> *records = nullptr; // when set, the records of every declaration and action are added
+    ExpertSettings expert{}; // of the Expert seats
 };
 
 struct SelfPlayOutcome

@@ -1,0 +1,143 @@
+#include "expert.h"
+
+#include "handsampler.h"
+#include "playout.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace Zavel {
+
+namespace {
+
+// The judged steps weighed per seat, latest first, and the guesses tried per seat and deal.
+constexpr int inferenceDepth = 8;
+constexpr int guessAttempts = 40;
+
+// FNV-1a over every number of what the seat sees: the seed of the Expert's own random streams.
+class VisibleHash
+{
+public:
+    void add(long long value)
+    {
+        for (int i = 0; i < 8; ++i) {
+            m_hash ^= static_cast<std::uint64_t>(value >> (8 * i)) & 0xFFu;
+            m_hash *= 0x100000001B3ull;
+        }
+    }
+
+    void add(const std::vector<Card> &cards)
+    {
+        add(static_cast<long long>(cards.size()));
+        for (const Card &card : cards) {
+            add(card.suit);
+            add(card.rank);
+            add(card.playedBy);
+        }
+    }
+
+    std::uint32_t seed() const { return static_cast<std::uint32_t>(m_hash ^ (m_hash >> 32)); }
+
+private:
+    std::uint64_t m_hash = 0xCBF29CE484222325ull;
+};
+
+std::uint32_t visibleSeed(const SeatView &view, const std::vector<MoveRecord> &history)
+{
+    VisibleHash hash;
+    for (int value :
+         {view.seat, view.playerCount, view.currentPlayer, view.winner, view.requestedSuit, view.requestedRank,
+          view.pendingDraw, view.pendingSkip ? 1 : 0, view.pendingChoice, view.choiceOwner, view.talonSize})
+        hash.add(value);
+    hash.add(view.hand);
+    hash.add(view.discard);
+    for (int seat = 0; seat < view.playerCount; ++seat) {
+        const auto index = static_cast<std::size_t>(seat);
+        hash.add(view.handCounts[index]);
+        hash.add(view.declared[index] ? 1 : 0);
+        hash.add(view.levels[index]);
+    }
+    for (const MoveRecord &record : history) {
+        const MoveRecord seen = seenBy(record, -1);
+        for (int value : {static_cast<int>(seen.kind), seen.seat, seen.count, seen.owed, seen.choice})
+            hash.add(value);
+        hash.add(seen.cards);
+    }
+    return hash.seed();
+}
+
+// Every action the rules allow the seat at this table; the table is the view's, so any guess gives the same list.
+std::vector<AiAction> candidates(const GameCore &core, int seat)
+{
+    std::vector<AiAction> actions;
+    if (core.pendingChoice == static_cast<int>(ChoiceKind::Suit)) {
+        for (int suit = Bells; suit <= Hearts; ++suit)
+            actions.push_back({AiActionType::ChooseSuit, -1, suit});
+        return actions;
+    }
+    if (core.pendingChoice == static_cast<int>(ChoiceKind::Rank)) {
+        for (int rank = Seven; rank <= Ace; ++rank)
+            actions.push_back({AiActionType::ChooseRank, -1, rank});
+        return actions;
+    }
+    for (int index : core.legalMoves(seat))
+        actions.push_back({AiActionType::Play, index, -1});
+    // Taking a penalty is allowed even with a Seven or an Ace to answer it: keeping that card back may pay.
+    if (core.canAcceptPenalty(seat))
+        actions.push_back({AiActionType::AcceptPenalty, -1, -1});
+    if (core.canDraw(seat))
+        actions.push_back({AiActionType::Draw, -1, -1});
+    return actions;
+}
+
+} // namespace
+
+AiAction expertAction(const SeatView &view, const std::vector<MoveRecord> &history, const ExpertSettings &settings,
+                      ExpertReport *report)
+{
+    const auto now = [&settings] {
+        return settings.clock ? settings.clock() : std::chrono::steady_clock::now();
+    };
+    const auto deadline = now() + settings.timeLimit;
+    ExpertReport local;
+    ExpertReport &done = report ? *report : local;
+    done = ExpertReport();
+
+    const bool toAct = view.winner == -1 && view.currentPlayer == view.seat
+        && (view.pendingChoice == 0 || view.choiceOwner == view.seat);
+    if (!consistentView(view) || !toAct)
+        return AiAction();
+
+    const std::uint32_t seed = visibleSeed(view, history);
+    Playout playout(view, seed);
+    const HiddenDeal plain = plainDeal(view);
+    GameCore &rebuilt = playout.table(plain);
+    if (!rebuilt.validate())
+        return AiAction();
+    const std::vector<AiAction> actions = candidates(rebuilt, view.seat);
+    done.candidates = static_cast<int>(actions.size());
+    if (actions.size() < 2)
+        return actions.empty() ? AiAction() : actions.front();
+
+    HandSampler sampler(view, history, inferenceDepth, guessAttempts);
+    ExpertRandom rng(~static_cast<std::uint64_t>(seed));
+    HiddenDeal deal;
+    std::vector<int> wins(actions.size(), 0);
+    const auto perDeal = static_cast<int>(actions.size());
+    while (done.playouts + perDeal <= std::max(settings.playouts, perDeal)) {
+        if (now() >= deadline) {
+            done.outOfTime = true;
+            break;
+        }
+        sampler.sample(rng, &deal);
+        for (std::size_t i = 0; i < actions.size(); ++i)
+            wins[i] += playout.wins(deal, actions[i]) ? 1 : 0;
+        ++done.deals;
+        done.playouts += perDeal;
+    }
+    if (done.deals == 0)
+        return playout.table(plain).chooseAiAction(view.seat, AiDifficulty::Hard);
+    return actions[static_cast<std::size_t>(std::max_element(wins.begin(), wins.end()) - wins.begin())];
+}
+
+} // namespace Zavel
