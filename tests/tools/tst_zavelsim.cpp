@@ -1,7 +1,8 @@
-// zavel-sim as testers use it: reference outputs byte for byte, its verdicts on saved texts, and the way it
-// refuses bad arguments.
+// zavel-sim as testers use it: reference outputs byte for byte, its verdicts on saved texts, the Expert's advice,
+// and the way it refuses bad arguments.
 
 #include "gamecore.h"
+#include "gametext.h"
 
 #include <QDir>
 #include <QProcess>
@@ -18,10 +19,12 @@ struct Run
     QByteArray err;
 };
 
-Run runSim(const QStringList &args)
+Run runSim(const QStringList &args, const QByteArray &input = QByteArray())
 {
     QProcess process;
     process.start(QStringLiteral(ZAVEL_SIM_PATH), args);
+    process.write(input);
+    process.closeWriteChannel();
     Run run;
     if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
         run.status = process.exitCode();
@@ -65,6 +68,11 @@ private slots:
     void check();
     void actionCap();
     void tournamentTable();
+    void advise_data();
+    void advise();
+    void adviseRefuses_data();
+    void adviseRefuses();
+    void expertGames();
 };
 
 void TestZavelSim::referenceOutputs_data()
@@ -113,6 +121,11 @@ void TestZavelSim::badArguments_data()
     QTest::newRow("flag with value") << play + QStringList{"--trace=yes"} << "option --trace takes no value";
     QTest::newRow("check with two files")
         << QStringList{"check", "a", "b"} << "check takes exactly one FILE, got 2 arguments";
+    QTest::newRow("advise without a seat") << QStringList{"advise"} << "missing option --seat";
+    QTest::newRow("level beyond the Expert") << QStringList{"play", "--players", "2", "--seed", "1", "--levels", "4,5"}
+                                             << "--levels expects a number from 0 to 4, not 5";
+    QTest::newRow("no play-outs") << play + QStringList{"--playouts", "0"}
+                                  << "--playouts expects a number from 1 to 1000000, not 0";
 }
 
 void TestZavelSim::badArguments()
@@ -206,6 +219,96 @@ void TestZavelSim::tournamentTable()
         QCOMPARE(rows, 3);
         QCOMPARE(wins, 50);
     }
+}
+
+void TestZavelSim::advise_data()
+{
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("advice"); // a pattern of the whole output
+    const QStringList seat0{"advise", "--seat", "0"};
+    const QString three = "H 8B KB 9H TL UB H 8H 9L 7A H KH KL D TB";
+
+    QTest::newRow("a card") << three << seat0 << 0 << "play (0_8|0_13|1_10|0_12)\n";
+    QTest::newRow("a card, levels shown")
+        << three << seat0 + QStringList{"--levels", "0,3,4"} << 0 << "play (0_8|0_13|1_10|0_12)\n";
+    QTest::newRow("nothing fits") << "H 8L KL 9H H 8H 9L D TB" << seat0 << 0 << "draw\n";
+    QTest::newRow("a penalty without a Seven") << "H 8B KB H 8H 9L D 7B/1 draw=2" << seat0 << 0 << "accept\n";
+    QTest::newRow("a skip with an Ace") << "H 8B AH H 8H 9L D AB/1 skip" << seat0 << 0 << "(play 3_14|accept)\n";
+    QTest::newRow("a suit owed") << "H 8B KB 9H H 8H 9L D UA/0 choice=1" << seat0 << 0 << "suit [0-3]\n";
+    QTest::newRow("a rank owed") << "H 8B KB 9H H 8H 9L D LA/0 choice=2" << seat0 << 0 << "rank ([7-9]|1[0-4])\n";
+    QTest::newRow("not its turn") << three << QStringList{"advise", "--seat", "2"} << 0 << "none\n";
+    QTest::newRow("game over") << "H 8B KB 9H H D TB 9B/1 win=1" << QStringList{"advise", "--seat", "1"} << 0
+                               << "none\n";
+    QTest::newRow("a seat beyond the game") << "H 8B H 9B D TB" << QStringList{"advise", "--seat", "2"} << 2 << "";
+    QTest::newRow("levels short") << three << seat0 + QStringList{"--levels", "3,3"} << 2 << "";
+}
+
+// The Expert's action for the seat, from a state text on standard input; the same on every run.
+void TestZavelSim::advise()
+{
+    QFETCH(QString, words);
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, advice);
+    const QByteArray text = QByteArray::fromStdString(GameText::stateText(words.toStdString()));
+    const Run run = runSim(args, text);
+    QCOMPARE(run.status, status);
+    QVERIFY2(QRegularExpression("^" + advice + "$").match(QString::fromUtf8(run.out)).hasMatch(), run.out);
+    QCOMPARE(runSim(args, text).out, run.out);
+    if (status == 2)
+        QVERIFY(run.err.startsWith("zavel-sim: "));
+}
+
+void TestZavelSim::adviseRefuses_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    const QByteArray good = QByteArray::fromStdString(Zavel::GameCore(3, 7).serializeState());
+    const QByteArray scalars = "\n3 0 -1 -1 -1 0 0 0 -1\n";
+    Zavel::GameCore missingCard(3, 7);
+    missingCard.talon.erase(missingCard.talon.begin());
+
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("carriage returns") << QByteArray(good).replace("\n", "\r\n");
+    QTest::newRow("no header") << good.mid(good.indexOf('\n') + 1);
+    QTest::newRow("odd draw penalty") << QByteArray(good).replace(scalars, "\n3 0 -1 -1 -1 3 0 0 -1\n");
+    QTest::newRow("turn beyond the table") << QByteArray(good).replace(scalars, "\n3 5 -1 -1 -1 0 0 0 -1\n");
+    QTest::newRow("31 cards") << QByteArray::fromStdString(missingCard.serializeState());
+}
+
+// A state text that check refuses gets check's verdict and status from advise.
+void TestZavelSim::adviseRefuses()
+{
+    QFETCH(QByteArray, text);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("state.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    file.close();
+    const Run checked = runSim({QStringLiteral("check"), path});
+    const Run advised = runSim({"advise", "--seat", "0"}, text);
+    QCOMPARE(checked.status, 1);
+    QCOMPARE(advised.status, checked.status);
+    QCOMPARE(advised.out, checked.out);
+    QCOMPARE(advised.err, checked.err);
+}
+
+// Level 4 plays as the Expert in whole games and tournaments.
+void TestZavelSim::expertGames()
+{
+    const Run game
+        = runSim({"play", "--players", "3", "--seed", "4", "--levels", "4,3,4", "--playouts", "50", "--trace"});
+    QCOMPARE(game.status, 0);
+    QVERIFY(game.err.contains("\n0 play ") && game.err.contains("end winner "));
+    Zavel::GameCore core(2, 1);
+    QVERIFY(core.restoreState(game.out.toStdString()) && core.winner >= 0);
+
+    const Run table
+        = runSim({"tournament", "--players", "2", "--levels", "4,3", "--games", "6", "--rotate", "--playouts", "50"});
+    QCOMPARE(table.status, 0);
+    QVERIFY(table.out.contains("level 0   Expert "));
+    QVERIFY(table.out.contains("level 1   Hard "));
 }
 
 QTEST_GUILESS_MAIN(TestZavelSim)

@@ -15,6 +15,7 @@ int runDeal(const std::vector<std::string> &args, std::string *error);
 int runPlay(const std::vector<std::string> &args, std::string *error);
 int runCheck(const std::vector<std::string> &args, std::string *error);
 int runTournament(const std::vector<std::string> &args, std::string *error);
+int runAdvise(const std::vector<std::string> &args, std::string *error);
 
 } // namespace Sim
 

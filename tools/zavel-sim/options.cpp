@@ -112,13 +112,24 @@ bool parseLevels(const ParsedArgs &args, int players, std::vector<int> *levels, 
         *error = "missing option --levels";
         return false;
     }
-    if (!parseNumberList("--levels", args.value("--levels"), 0, 3, levels, error))
+    if (!parseNumberList("--levels", args.value("--levels"), 0, 4, levels, error))
         return false;
     if (levels->size() != static_cast<std::size_t>(players)) {
         *error = "--levels needs one level per player: " + std::to_string(players) + " for --players "
             + std::to_string(players) + ", got " + std::to_string(levels->size());
         return false;
     }
+    return true;
+}
+
+bool parsePlayouts(const ParsedArgs &args, int *playouts, std::string *error)
+{
+    std::uint64_t value = 0;
+    if (!args.has("--playouts"))
+        return true;
+    if (!parseNumber("--playouts", args.value("--playouts"), 1, 1000000, &value, error))
+        return false;
+    *playouts = static_cast<int>(value);
     return true;
 }
 

@@ -44,8 +44,11 @@ bool parseNumberList(const std::string &option, const std::string &text, std::ui
 bool requireNumber(const ParsedArgs &args, const std::string &option, std::uint64_t min, std::uint64_t max,
                    std::uint64_t *value, std::string *error);
 
-// Reads the levels of every seat, one AiDifficulty code per player.
+// Reads the levels of every seat, one AiDifficulty code or 4 (the Expert) per player.
 bool parseLevels(const ParsedArgs &args, int players, std::vector<int> *levels, std::string *error);
+
+// Reads --playouts, the Expert's budget, into *playouts when given; leaves it alone otherwise.
+bool parsePlayouts(const ParsedArgs &args, int *playouts, std::string *error);
 
 } // namespace Sim
 

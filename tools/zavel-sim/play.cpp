@@ -33,6 +33,7 @@ int runPlay(const std::vector<std::string> &args, std::string *error)
                        {"--levels", true},
                        {"--max-actions", true},
                        {"--forgetful", true},
+                       {"--playouts", true},
                        {"--trace", false}},
                       error))
         return UsageStatus;
@@ -44,7 +45,8 @@ int runPlay(const std::vector<std::string> &args, std::string *error)
     if (!requireNumber(parsed, "--players", 2, 4, &players, error)
         || !requireNumber(parsed, "--seed", 0, 4294967295u, &seed, error)
         || !parseLevels(parsed, static_cast<int>(players), &setup.levels, error)
-        || !parseForgetful(parsed, static_cast<int>(players), &setup.forgetful, error))
+        || !parseForgetful(parsed, static_cast<int>(players), &setup.forgetful, error)
+        || !parsePlayouts(parsed, &setup.expert.playouts, error))
         return UsageStatus;
     if (parsed.has("--max-actions")
         && !parseNumber("--max-actions", parsed.value("--max-actions"), 0, 1000000000, &maxActions, error))

@@ -14,8 +14,8 @@ namespace {
 
 const char *levelName(int level)
 {
-    static const char *const names[] = {"Random", "Easy", "Normal", "Hard"};
-    return level >= 0 && level <= 3 ? names[level] : "?";
+    static const char *const names[] = {"Random", "Easy", "Normal", "Hard", "Expert"};
+    return level >= 0 && level <= 4 ? names[level] : "?";
 }
 
 // Wilson score interval at 95%: sound also for win rates near 0 or 1 and for few games.
@@ -89,7 +89,8 @@ int runTournament(const std::vector<std::string> &args, std::string *error)
                        {"--games", true},
                        {"--seed", true},
                        {"--max-actions", true},
-                       {"--rotate", false}},
+                       {"--rotate", false},
+                       {"--playouts", true}},
                       error))
         return UsageStatus;
 
@@ -106,6 +107,8 @@ int runTournament(const std::vector<std::string> &args, std::string *error)
         return UsageStatus;
     if (parsed.has("--max-actions")
         && !parseNumber("--max-actions", parsed.value("--max-actions"), 1, 1000000000, &maxActions, error))
+        return UsageStatus;
+    if (!parsePlayouts(parsed, &setup.expert.playouts, error))
         return UsageStatus;
     setup.forgetful.assign(static_cast<std::size_t>(players), false);
     setup.maxActions = static_cast<long long>(maxActions);
