@@ -65,6 +65,16 @@ Rectangle {
             spacing: 10 * u
 
             Text {
+                objectName: "storageNotice"
+                width: parent.width
+                visible: text.length > 0
+                text: page.hasPreferences && page.preferences.store ? page.preferences.store.notice : ""
+                color: Theme.warningText
+                font.pixelSize: Theme.fontSmall
+                wrapMode: Text.Wrap
+            }
+
+            Text {
                 text: qsTr("Players")
                 color: Theme.accent
                 font.pixelSize: Theme.fontLarge

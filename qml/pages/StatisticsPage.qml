@@ -68,6 +68,16 @@ Rectangle {
             width: Math.min(flick.width - 32 * u, 620 * u)
             spacing: 10 * u
 
+            Text {
+                objectName: "storageNotice"
+                width: parent.width
+                visible: text.length > 0
+                text: page.statistics && page.statistics.store ? page.statistics.store.notice : ""
+                color: Theme.warningText
+                font.pixelSize: Theme.fontSmall
+                wrapMode: Text.Wrap
+            }
+
             Repeater {
                 // The tally of all games, then of 2, 3 and 4 players.
                 model: page.summary ? 4 : 0

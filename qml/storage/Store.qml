@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import QtQuick.LocalStorage 2.0
+import harbour.zavel 1.0
 
 // The interface's one database: its preferences and the results of finished games, kept with the QML engine's
 // offline storage (on the phone below ~/.local/share/org.brenvik/harbour-zavel/QML/OfflineStorage). The game
@@ -14,10 +15,12 @@ import QtQuick.LocalStorage 2.0
 //                              8601 time, outcome "won", "lost" or "abandoned", opponents a JSON list of
 //                              {name, level}
 //
-// Nothing here may stop a game. A database that cannot be opened, read or written (corrupt, read-only,
-// locked by another process) or that a newer version of the game wrote leaves the store unusable for the run:
-// the owners keep their defaults, one warning line goes to the log, and nothing is written, so that nothing
-// is lost from a database this version does not understand.
+// Nothing here may stop a game. A file that is not a database at all is moved aside before it is opened (kept,
+// renamed with the date and time) and a fresh database made, so that the player's choices are kept again from
+// then on. A database that cannot be opened, read or written (read-only, locked by another process) or that a
+// newer version of the game wrote leaves the store unusable for the run: the owners keep their defaults, one
+// warning line goes to the log, and nothing is written, so that nothing is lost from a database this version
+// does not understand. notice says either in one short line, for the settings and the statistics.
 QtObject {
     id: store
 
@@ -26,6 +29,14 @@ QtObject {
     property bool usable: false
     property bool warned: false
     property var db: null
+    property DatabaseGuard guard: DatabaseGuard {}
+    // What the player is told of the database, "" when all is well.
+    readonly property string notice: guard.movedAside.length > 0
+                                     ? qsTr("Your saved settings and results could not be read: they start afresh, and the damaged file was kept.")
+                                     : opened && !usable
+                                       ? qsTr("Settings and results cannot be saved now; they last until the game is closed.")
+                                       : ""
+    property bool opened: false
 
     function warn(what, error) {
         usable = false;
@@ -40,6 +51,8 @@ QtObject {
     function open() {
         if (db !== null)
             return usable;
+        opened = true;
+        guard.check("harbour-zavel");
         try {
             db = LocalStorage.openDatabaseSync("harbour-zavel", "", "Preferences and results of harbour-zavel",
                                                100000);

@@ -1,5 +1,6 @@
 #include "zavelqmltypes.h"
 
+#include "databaseguard.h"
 #include "gameengine.h"
 #include "handmodel.h"
 #include "movejournal.h"
@@ -16,4 +17,5 @@ void registerZavelTypes()
     qmlRegisterType<PileModel>(uri, 1, 0, "PileModel");
     qmlRegisterType<SeatModel>(uri, 1, 0, "SeatModel");
     qmlRegisterType<MoveJournal>(uri, 1, 0, "MoveJournal");
+    qmlRegisterType<DatabaseGuard>(uri, 1, 0, "DatabaseGuard");
 }

@@ -91,6 +91,8 @@ bool StorageSupport::prepare(const QString &kind, const QVariantMap &preferences
     release();
     dropConnections();
     const QString file = databaseFile();
+    for (const QString &kept : movedAside())
+        QFile::remove(QFileInfo(file).dir().filePath(kept));
     if (kind == QLatin1String("missing")) {
         QFile::remove(file);
         return !QFileInfo::exists(file);
@@ -130,6 +132,13 @@ void StorageSupport::release()
     ::chmod(qPrintable(QFileInfo(m_readOnlyFile).absolutePath()), 0755);
     ::chmod(qPrintable(m_readOnlyFile), 0644);
     m_readOnlyFile.clear();
+}
+
+QStringList StorageSupport::movedAside() const
+{
+    return QFileInfo(databaseFile())
+        .dir()
+        .entryList({QFileInfo(databaseFile()).fileName() + ".damaged-*"}, QDir::Files);
 }
 
 QStringList StorageSupport::rows(const QString &table)

@@ -32,6 +32,8 @@ public:
     Q_INVOKABLE void release();
     // The rows of a table as "key=value" texts (preferences, meta) or a count (results), to check what was kept.
     Q_INVOKABLE QStringList rows(const QString &table);
+    // The files the interface moved aside as damaged.
+    Q_INVOKABLE QStringList movedAside() const;
 
 private:
     QString databaseFile() const;

@@ -76,7 +76,7 @@ Item {
         function test_hostile_data() {
             return [
                 { tag: "missing", kind: "missing", warns: false },
-                { tag: "corrupt", kind: "corrupt", warns: true },
+                { tag: "corrupt", kind: "corrupt", warns: false, replaced: true },
                 { tag: "newer version", kind: "newer", warns: true },
                 { tag: "read-only", kind: "readonly", warns: true, keeps: true },
                 { tag: "locked", kind: "locked", warns: true }
@@ -84,7 +84,8 @@ Item {
         }
 
         // A database the interface cannot use gives the defaults at once, one warning line, a working table
-        // and an autosave that is restored as it was. What could be read is never overwritten.
+        // and an autosave that is restored as it was. What could be read is never overwritten; a file that is
+        // not a database at all is kept aside and a fresh one made, so that the settings are kept again.
         function test_hostile(data) {
             var game = "H 8B 9B KH H 8H 9H D TB";
             var started = Date.now();
@@ -105,10 +106,14 @@ Item {
                 verify(warnings[0].indexOf("[harbour-zavel]") >= 0, warnings[0]);
             storageSupport.release();
             var kept = storageSupport.rows("preferences");
-            if (data.kind === "missing")
+            if (data.kind === "missing" || data.replaced)
                 verify(kept.indexOf("playerCount=3") >= 0, "written: " + kept);
-            else if (data.kind !== "corrupt")
+            else
                 verify(kept.indexOf("playerCount=4") >= 0, "not overwritten: " + kept);
+            compare(storageSupport.movedAside().length, data.replaced ? 1 : 0, "the damaged file is kept aside");
+            // The player is told, on the settings and the statistics, whenever they are not kept as they were.
+            showPage("settings");
+            compare(item("storageNotice").visible, data.kind !== "missing");
         }
     }
 
