@@ -28,13 +28,14 @@ QtObject {
         }
     }
 
-    // Escape closes the top layer: the welcome, a page, a panel.
+    // Escape closes the top layer: the welcome, a panel, a page.
     function closeTopLayer() {
         if (!app.preferences.welcomed)
             app.preferences.welcomed = true;
+        else if (app.menuOpen || app.paceOpen)
+            app.closePanels();
         else if (app.openPage !== "")
             app.closePage();
-        app.closePanels();
     }
 
     // A key of the game itself; false when it means nothing here.
@@ -70,7 +71,7 @@ QtObject {
     function menuKey(key) {
         if (key === Qt.Key_N)
             app.requestNewGame();
-        else if (key === Qt.Key_P)
+        else if (key === Qt.Key_P && app.engine.winnerPlayer < 0)
             app.engine.paused = !app.engine.paused;
         else if (key === Qt.Key_S)
             app.sortHand = !app.sortHand;
@@ -81,6 +82,11 @@ QtObject {
         else
             return false;
         return true;
+    }
+
+    // Whether something covers the table: then the game's keys do nothing.
+    function covered() {
+        return !app.preferences.welcomed || app.menuOpen || app.paceOpen || app.openPage !== "";
     }
 
     function handle(event) {
@@ -94,7 +100,8 @@ QtObject {
             closeTopLayer();
             return;
         }
-        if (app.openPage !== "") {
+        if (covered()) {
+            // A page takes the keys it knows (a text field, a list); the panels and the welcome take none.
             event.accepted = false;
             return;
         }

@@ -53,6 +53,8 @@ Column {
         width: parent.width
         text: qsTr("Pause the computer players")
         checked: controls.ready && controls.engine.paused
+        // A finished game cannot be paused.
+        enabled: controls.ready && controls.engine.winnerPlayer < 0
         onClicked: controls.engine.paused = !controls.engine.paused
     }
 }

@@ -35,8 +35,9 @@ Item {
     readonly property bool inputEnabled: hasEngine && engine.playerInputEnabled
     readonly property bool idle: hasEngine && engine.visualPhase === GameEngine.Idle
     readonly property bool gameOver: hasEngine && engine.winnerPlayer >= 0
-    readonly property bool paused: hasEngine && engine.paused
-    readonly property bool showResult: gameOver && idle && !paused
+    // A finished game cannot be paused: its result stands, paused or not, until the next deal.
+    readonly property bool paused: hasEngine && engine.paused && !gameOver
+    readonly property bool showResult: gameOver && idle
 
     // The journal's last lines, { text, seat }, oldest first.
     readonly property var moveLines: lastLines(journal ? journal.count : 0, 3)
@@ -49,6 +50,9 @@ Item {
         }
         return lines;
     }
+
+    // A game that ends while paused shows its result all the same, and is not paused any more.
+    onShowResultChanged: if (showResult && engine.paused) engine.paused = false
 
     // Why the last tapped card cannot be played, until the game moves on.
     property string explanation: ""
@@ -179,6 +183,7 @@ Item {
         width: table.width - 2 * table.margin
         height: table.topBarHeight - 8 * u
         paused: table.paused
+        pauseEnabled: !table.gameOver
         onNewGameClicked: table.newGameRequested()
         onPauseClicked: table.engine.paused = !table.engine.paused
         onPaceClicked: table.paceRequested()

@@ -7,6 +7,8 @@ Row {
     id: bar
 
     property bool paused: false
+    // No pause while a finished game's result stands.
+    property bool pauseEnabled: true
     signal newGameClicked()
     signal pauseClicked()
     signal paceClicked()
@@ -31,6 +33,7 @@ Row {
         fontSize: Theme.fontSmall
         text: bar.paused ? qsTr("Resume") : qsTr("Pause")
         highlighted: bar.paused
+        enabled: bar.pauseEnabled
         onClicked: bar.pauseClicked()
     }
     Button {

@@ -161,6 +161,48 @@ Item {
     }
 
     InterfaceCase {
+        name: "Layers"
+
+        function test_keysUnderLayers_data() {
+            return [
+                { tag: "the welcome", open: function() { app.preferences.welcomed = false; waitShown("welcome"); } },
+                { tag: "the menu", open: function() { click("menuButton"); } },
+                { tag: "the pace panel", open: function() { click("paceButton"); } },
+                { tag: "a page", open: function() { app.showPage("rules"); } },
+                { tag: "the question", open: function() { click("newGameButton"); waitShown("confirmNewGame"); } }
+            ];
+        }
+
+        // While something covers the table the game's keys do nothing; Escape closes the top layer, and then
+        // they act.
+        function test_keysUnderLayers(data) {
+            launch("H 9L 8A 8B H 8H 9H KH D TL");
+            data.open();
+            var revision = engine.stateRevision;
+            keyClick("1");
+            keyClick("p");
+            compare([engine.stateRevision, engine.paused], [revision, false]);
+            keyClick(Qt.Key_Escape);
+            keyClick("1");
+            verify(engine.stateRevision > revision, "the key acts once the layer is closed");
+        }
+
+        // A finished game cannot be paused, and a game that ends while paused shows its result.
+        function test_noPauseOverAResult() {
+            launch("H 9H H 7B 8L KL AB TL D TH");
+            tapCard("3_9");
+            engine.paused = true;
+            waitShown("resultPanel");
+            compare(engine.paused, false);
+            verify(!item("pauseButton").enabled, "the pause button is off");
+            keyClick("p");
+            compare(engine.paused, false);
+            click("paceButton");
+            verify(!item("quickPauseSwitch").enabled, "the pace panel's pause is off");
+        }
+    }
+
+    InterfaceCase {
         name: "Hints"
 
         // The welcome shows on the very first start only, and leads to the rules.
