@@ -149,6 +149,7 @@ Rectangle {
     SeatModel {
         id: seatModel
         engine: gameEngine
+        journal: moveJournal
     }
 
     MoveJournal {
@@ -187,6 +188,7 @@ Rectangle {
             visible: root.openPage === ""
             onNewGameRequested: root.requestNewGame()
             onLogRequested: root.showPage("log")
+            onStatisticsRequested: root.showPage("statistics")
             onMenuRequested: {
                 root.paceOpen = false;
                 root.menuOpen = !root.menuOpen;

@@ -249,6 +249,10 @@
         <source>Paused</source>
         <translation>Szünetel</translation>
     </message>
+    <message>
+        <source>You</source>
+        <translation>Te</translation>
+    </message>
 </context>
 <context>
     <name>Hand</name>
@@ -344,63 +348,118 @@
         <extracomment>Key that picks Hearts in the suit chooser: one letter, the first of the suit&apos;s name</extracomment>
         <translation>P</translation>
     </message>
+    <message>
+        <source>the %1 of %2</source>
+        <extracomment>A card as the object of a sentence (&quot;You play the Ace of Hearts&quot;): %1 its rank as rankObject gives it, %2 its suit</extracomment>
+        <translation>a %2 %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>short</comment>
+        <extracomment>A card named short on a seat (&quot;played 7 of Hearts&quot;): %1 its rank, a digit or a name, %2 its suit</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <comment>object</comment>
+        <extracomment>The rank as the object of a sentence, inside a card&apos;s name (&quot;the Seven of Hearts&quot;); Hungarian: hetest</extracomment>
+        <translation>hetest</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <comment>object</comment>
+        <translation>nyolcast</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <comment>object</comment>
+        <translation>kilencest</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <comment>object</comment>
+        <translation>tízest</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <comment>object</comment>
+        <translation>alsót</translation>
+    </message>
+    <message>
+        <source>Upper</source>
+        <comment>object</comment>
+        <translation>felsőt</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <comment>object</comment>
+        <translation>királyt</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <comment>object</comment>
+        <translation>ászt</translation>
+    </message>
+    <message>
+        <source>a Seven</source>
+        <extracomment>The rank asked for after a Lower (&quot;You asked for a Seven&quot;); Hungarian: hetest</extracomment>
+        <translation>hetest</translation>
+    </message>
+    <message>
+        <source>an Eight</source>
+        <translation>nyolcast</translation>
+    </message>
+    <message>
+        <source>a Nine</source>
+        <translation>kilencest</translation>
+    </message>
+    <message>
+        <source>a Ten</source>
+        <translation>tízest</translation>
+    </message>
+    <message>
+        <source>a Lower</source>
+        <translation>alsót</translation>
+    </message>
+    <message>
+        <source>an Upper</source>
+        <translation>felsőt</translation>
+    </message>
+    <message>
+        <source>a King</source>
+        <translation>királyt</translation>
+    </message>
+    <message>
+        <source>an Ace</source>
+        <translation>ászt</translation>
+    </message>
+    <message>
+        <source>Bells</source>
+        <comment>asked for</comment>
+        <extracomment>The suit asked for after an Upper (&quot;You asked for Bells&quot;); Hungarian: tököt</extracomment>
+        <translation>tököt</translation>
+    </message>
+    <message>
+        <source>Leaves</source>
+        <comment>asked for</comment>
+        <translation>zöldet</translation>
+    </message>
+    <message>
+        <source>Acorns</source>
+        <comment>asked for</comment>
+        <translation>makkot</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <comment>asked for</comment>
+        <translation>pirosat</translation>
+    </message>
 </context>
 <context>
     <name>LogPage</name>
     <message>
         <source>Move log</source>
         <translation>Lépésnapló</translation>
-    </message>
-</context>
-<context>
-    <name>MoveLog</name>
-    <message>
-        <source>The talon ran out: the discard pile is shuffled into a new talon</source>
-        <translation>Elfogyott a húzópakli: a dobópakli lapjaiból, megkeverve, új húzópakli lesz</translation>
-    </message>
-    <message>
-        <source>New game with %1 players; the first card is %2</source>
-        <translation>Új játszma, %1 játékos; a kezdőlap: %2</translation>
-    </message>
-    <message>
-        <source>%1 plays %2</source>
-        <translation>%1 lerakja: %2</translation>
-    </message>
-    <message>
-        <source>%1 forgot to say Zavél and draws penalty cards: %2</source>
-        <translation>%1 elfelejtette bemondani: Zavél; büntetőlapot húz: %2</translation>
-    </message>
-    <message>
-        <source>%1 draws penalty cards: %2</source>
-        <translation>%1 büntetőlapot húz: %2</translation>
-    </message>
-    <message>
-        <source>%1 draws a card</source>
-        <translation>%1 húz egy lapot</translation>
-    </message>
-    <message>
-        <source>%1 finds no card to draw</source>
-        <translation>%1 nem tud lapot húzni, elfogytak a lapok</translation>
-    </message>
-    <message>
-        <source>Game resumed where it was left</source>
-        <translation>A játszma ott folytatódik, ahol abbamaradt</translation>
-    </message>
-    <message>
-        <source>%1 says Zavél!</source>
-        <translation>%1 bemondja: Zavél!</translation>
-    </message>
-    <message>
-        <source>%1 skips a turn</source>
-        <translation>%1 kimarad egy körből</translation>
-    </message>
-    <message>
-        <source>%1 requests %2</source>
-        <translation>%1 ezt kéri: %2</translation>
-    </message>
-    <message>
-        <source>%1 wins the game</source>
-        <translation>%1 megnyerte a játszmát</translation>
     </message>
 </context>
 <context>
@@ -513,6 +572,15 @@
     <message>
         <source>New game</source>
         <translation>Új játék</translation>
+    </message>
+    <message>
+        <source>%1: %2 cards left</source>
+        <extracomment>On the result: a seat that did not win and the cards it still holds (&quot;AI 2: 3 cards&quot;)</extracomment>
+        <translation>%1: még %2 lap</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statisztika</translation>
     </message>
 </context>
 <context>
@@ -810,10 +878,232 @@
     </message>
 </context>
 <context>
+    <name>Store</name>
+    <message>
+        <source>Your saved settings and results could not be read: they start afresh, and the damaged file was kept.</source>
+        <translation>A mentett beállítások és eredmények nem olvashatók: újrakezdődnek, a sérült fájlt megőriztük.</translation>
+    </message>
+    <message>
+        <source>Settings and results cannot be saved now; they last until the game is closed.</source>
+        <translation>A beállítások és az eredmények most nem menthetők; a játék bezárásáig érvényesek.</translation>
+    </message>
+</context>
+<context>
     <name>SuitChooser</name>
     <message>
         <source>Choose a suit</source>
         <translation>Válassz színt</translation>
+    </message>
+</context>
+<context>
+    <name>TableWords</name>
+    <message>
+        <source>You won!</source>
+        <translation>Nyertél!</translation>
+    </message>
+    <message>
+        <source>%1 won the game</source>
+        <translation>%1 nyerte a játszmát</translation>
+    </message>
+    <message>
+        <source>Your turn — choose a suit</source>
+        <translation>Te jössz — válassz színt</translation>
+    </message>
+    <message>
+        <source>%1 is choosing a suit</source>
+        <translation>%1 színt választ</translation>
+    </message>
+    <message>
+        <source>Your turn — choose a rank</source>
+        <translation>Te jössz — válassz értéket</translation>
+    </message>
+    <message>
+        <source>%1 is choosing a rank</source>
+        <translation>%1 értéket választ</translation>
+    </message>
+    <message>
+        <source>Your turn — play a Seven or draw %1 cards</source>
+        <translation>Te jössz — tegyél hetest, vagy húzz %1 lapot</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn — a Seven or %2 cards</source>
+        <translation>%1 jön — hetes vagy %2 lap</translation>
+    </message>
+    <message>
+        <source>Your turn — play an Ace or skip your turn</source>
+        <translation>Te jössz — tegyél ászt, vagy maradj ki</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn — an Ace or a skip</source>
+        <translation>%1 jön — ász vagy kimaradás</translation>
+    </message>
+    <message>
+        <source>Your turn — %1 requested</source>
+        <translation>Te jössz — kérés: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn — %2 requested</source>
+        <translation>%1 jön — kérés: %2</translation>
+    </message>
+    <message>
+        <source>Your turn</source>
+        <translation>Te jössz</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>%1 jön</translation>
+    </message>
+    <message>
+        <source>You play %1</source>
+        <translation>Lerakod %1</translation>
+    </message>
+    <message>
+        <source>You draw a card</source>
+        <translation>Húzol egy lapot</translation>
+    </message>
+    <message>
+        <source>You find no card to draw</source>
+        <translation>Nincs több lap, nem tudsz húzni</translation>
+    </message>
+    <message>
+        <source>You draw %1 penalty cards</source>
+        <translation>%1 büntetőlapot húzol</translation>
+    </message>
+    <message>
+        <source>You skip your turn</source>
+        <translation>Kimaradsz a körből</translation>
+    </message>
+    <message>
+        <source>You asked for %1</source>
+        <translation>%1 kértél</translation>
+    </message>
+    <message>
+        <source>You say Zavél!</source>
+        <translation>Bemondod: Zavél!</translation>
+    </message>
+    <message>
+        <source>You forgot to say Zavél, so you draw %1 penalty cards</source>
+        <translation>Elfelejtetted bemondani a Zavélt, ezért %1 büntetőlapot húzol</translation>
+    </message>
+    <message>
+        <source>You won the game!</source>
+        <translation>Megnyerted a játszmát!</translation>
+    </message>
+    <message>
+        <source>%1 plays %2</source>
+        <translation>%1 lerakja %2</translation>
+    </message>
+    <message>
+        <source>%1 draws a card</source>
+        <translation>%1 húz egy lapot</translation>
+    </message>
+    <message>
+        <source>%1 finds no card to draw</source>
+        <translation>%1 nem tud húzni, elfogytak a lapok</translation>
+    </message>
+    <message>
+        <source>%1 draws %2 penalty cards</source>
+        <translation>%1 %2 büntetőlapot húz</translation>
+    </message>
+    <message>
+        <source>%1 skips a turn</source>
+        <translation>%1 kimarad egy körből</translation>
+    </message>
+    <message>
+        <source>%1 asked for %2</source>
+        <translation>%1 %2 kért</translation>
+    </message>
+    <message>
+        <source>%1 says Zavél!</source>
+        <translation>%1 bemondja: Zavél!</translation>
+    </message>
+    <message>
+        <source>%1 forgot to say Zavél and draws %2 penalty cards</source>
+        <translation>%1 elfelejtette bemondani a Zavélt, ezért %2 büntetőlapot húz</translation>
+    </message>
+    <message>
+        <source>%1 wins the game</source>
+        <translation>%1 megnyerte a játszmát</translation>
+    </message>
+    <message>
+        <source>New game with %1 players; the first card is the %2</source>
+        <translation>Új játszma, %1 játékos; a kezdőlap: %2</translation>
+    </message>
+    <message>
+        <source>Game resumed where you left it</source>
+        <translation>A játszma ott folytatódik, ahol abbahagytad</translation>
+    </message>
+    <message>
+        <source>The talon ran out: the discard pile is shuffled into a new talon</source>
+        <translation>Elfogyott a húzópakli: a dobópakli lapjaiból, megkeverve, új húzópakli lesz</translation>
+    </message>
+    <message>
+        <source>Zavél!</source>
+        <translation>Zavél!</translation>
+    </message>
+    <message>
+        <source>played %1</source>
+        <translation>lerakta: %1</translation>
+    </message>
+    <message>
+        <source>drew a card</source>
+        <translation>húzott</translation>
+    </message>
+    <message>
+        <source>found no card</source>
+        <translation>nem tudott húzni</translation>
+    </message>
+    <message>
+        <source>drew %1</source>
+        <translation>húzott %1 lapot</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>kimaradt</translation>
+    </message>
+    <message>
+        <source>asked for %1</source>
+        <translation>%1 kért</translation>
+    </message>
+    <message>
+        <source>forgot Zavél, drew %1</source>
+        <translation>elfelejtette a Zavélt, húzott %1 lapot</translation>
+    </message>
+    <message>
+        <source>won!</source>
+        <translation>nyert!</translation>
+    </message>
+    <message>
+        <source>you played %1</source>
+        <translation>leraktad: %1</translation>
+    </message>
+    <message>
+        <source>you drew a card</source>
+        <translation>húztál</translation>
+    </message>
+    <message>
+        <source>you found no card</source>
+        <translation>nem tudtál húzni</translation>
+    </message>
+    <message>
+        <source>you drew %1</source>
+        <translation>húztál %1 lapot</translation>
+    </message>
+    <message>
+        <source>you skipped</source>
+        <translation>kimaradtál</translation>
+    </message>
+    <message>
+        <source>you asked for %1</source>
+        <translation>%1 kértél</translation>
+    </message>
+    <message>
+        <source>you forgot Zavél, drew %1</source>
+        <translation>elfelejtetted a Zavélt, húztál %1 lapot</translation>
+    </message>
+    <message>
+        <source>you won!</source>
+        <translation>nyertél!</translation>
     </message>
 </context>
 <context>

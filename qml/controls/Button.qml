@@ -14,19 +14,19 @@ Item {
 
     implicitWidth: Math.max(label.implicitWidth + 28 * Theme.u, 72 * Theme.u)
     implicitHeight: Math.max(52 * Theme.u, fontSize * 1.4 + 20 * Theme.u)
-    opacity: enabled ? 1 : 0.4
 
     Accessible.role: Accessible.Button
     Accessible.name: text
     Accessible.onPressAction: if (enabled) button.clicked()
 
     Rectangle {
-        readonly property color base: button.highlighted ? Theme.accent : button.color
+        readonly property color base: !button.enabled ? Theme.buttonDisabled
+                                                      : button.highlighted ? Theme.accent : button.color
 
         anchors.fill: parent
         radius: Math.min(height, width) * 0.24
         color: mouse.pressed ? Qt.darker(base, 1.35) : base
-        border.color: button.highlighted ? Theme.accentDark : Theme.buttonBorder
+        border.color: !button.enabled ? Theme.panelBorder : button.highlighted ? Theme.accentDark : Theme.buttonBorder
         border.width: Math.max(1, 2 * Theme.u)
     }
 
@@ -41,7 +41,7 @@ Item {
         fontSizeMode: Text.Fit
         minimumPixelSize: Math.max(6, button.fontSize * 0.55)
         text: button.text
-        color: button.highlighted ? Theme.badgeText : Theme.text
+        color: !button.enabled ? Theme.textDisabled : button.highlighted ? Theme.badgeText : Theme.text
         font.pixelSize: button.fontSize
         font.bold: true
     }

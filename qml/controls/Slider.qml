@@ -14,7 +14,6 @@ Item {
 
     implicitWidth: 300 * Theme.u
     implicitHeight: 48 * Theme.u
-    opacity: enabled ? 1 : 0.4
 
     Accessible.role: Accessible.Slider
     Accessible.onIncreaseAction: slider.moved(Math.min(to, value + stepSize))
@@ -55,7 +54,7 @@ Item {
         radius: width / 2
         anchors.verticalCenter: parent.verticalCenter
         x: groove.x + slider.position * groove.width - width / 2
-        color: area.pressed ? Theme.accent : Theme.knob
+        color: !slider.enabled ? Theme.textDisabled : area.pressed ? Theme.accent : Theme.knob
         border.color: Theme.accentDark
         border.width: Math.max(1, 2 * Theme.u)
     }

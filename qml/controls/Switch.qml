@@ -13,7 +13,6 @@ Item {
     implicitWidth: label.implicitWidth + track.width + 24 * Theme.u
     implicitHeight: Math.max(56 * Theme.u, label.paintedHeight + 16 * Theme.u)
     height: implicitHeight
-    opacity: enabled ? 1 : 0.4
 
     Accessible.role: Accessible.CheckBox
     Accessible.name: text
@@ -28,7 +27,7 @@ Item {
         anchors.rightMargin: 12 * Theme.u
         anchors.verticalCenter: parent.verticalCenter
         text: control.text
-        color: Theme.text
+        color: control.enabled ? Theme.text : Theme.textDisabled
         font.pixelSize: Theme.fontNormal
         wrapMode: Text.Wrap
     }
@@ -40,8 +39,8 @@ Item {
         width: 64 * Theme.u
         height: 34 * Theme.u
         radius: height / 2
-        color: control.checked ? Theme.accentDark : Theme.track
-        border.color: control.checked ? Theme.accent : Theme.buttonBorder
+        color: !control.enabled ? Theme.buttonDisabled : control.checked ? Theme.accentDark : Theme.track
+        border.color: !control.enabled ? Theme.panelBorder : control.checked ? Theme.accent : Theme.buttonBorder
         border.width: Math.max(1, 2 * Theme.u)
 
         Rectangle {
@@ -50,7 +49,7 @@ Item {
             radius: width / 2
             anchors.verticalCenter: parent.verticalCenter
             x: control.checked ? parent.width - width - 4 * Theme.u : 4 * Theme.u
-            color: control.checked ? Theme.knob : Theme.knobOff
+            color: control.enabled ? (control.checked ? Theme.knob : Theme.knobOff) : Theme.textDisabled
             Behavior on x { NumberAnimation { duration: 120 } }
         }
     }

@@ -13,6 +13,10 @@ Rectangle {
 
     readonly property real u: Theme.u
 
+    function nameOf(seat) {
+        return seats ? seats.shortName(seat) : "";
+    }
+
     color: Theme.feltDark
 
     // Swallows taps so that nothing below the page reacts.
@@ -46,7 +50,7 @@ Rectangle {
         delegate: Text {
             objectName: "logLine_" + index
             width: list.width
-            text: MoveLog.line(model, page.seats.name)
+            text: TableWords.line(model, page.nameOf)
             color: model.seat === 0 ? Theme.accent : model.seat < 0 ? Theme.textDim : Theme.text
             font.pixelSize: Theme.fontNormal
             wrapMode: Text.Wrap

@@ -140,7 +140,8 @@ Rectangle {
 
                     width: column.width
                     spacing: 6 * u
-                    opacity: seat < page.nextPlayers ? 1 : 0.45
+                    // A seat the next game leaves out stays readable: dimmed, its texts still at 3:1 at least.
+                    opacity: seat < page.nextPlayers ? 1 : 0.7
 
 
                     Text {

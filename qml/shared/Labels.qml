@@ -50,6 +50,60 @@ QtObject {
         return qsTr("%1 of %2").arg(rankName(rank)).arg(suitName(suit));
     }
 
+    // A card as the object of a sentence: "You play the Ace of Hearts" (in Hungarian the rank takes the object's
+    // ending: "a piros ászt").
+    function cardObject(suit, rank) {
+        //: A card as the object of a sentence ("You play the Ace of Hearts"): %1 its rank as rankObject gives it, %2 its suit
+        return qsTr("the %1 of %2").arg(rankObject(rank)).arg(suitName(suit));
+    }
+
+    // A card as a seat's last move names it, short: "7 of Hearts", "Upper of Bells".
+    function shortCardName(suit, rank) {
+        //: A card named short on a seat ("played 7 of Hearts"): %1 its rank, a digit or a name, %2 its suit
+        return qsTr("%1 of %2", "short").arg(rank <= 10 ? String(rank) : rankName(rank)).arg(suitName(suit));
+    }
+
+    // A rank as the object of a sentence, inside a card's name: in English the rank's name.
+    function rankObject(rank) {
+        switch (rank) {
+        //: The rank as the object of a sentence, inside a card's name ("the Seven of Hearts"); Hungarian: hetest
+        case 7: return qsTr("Seven", "object");
+        case 8: return qsTr("Eight", "object");
+        case 9: return qsTr("Nine", "object");
+        case 10: return qsTr("Ten", "object");
+        case 11: return qsTr("Lower", "object");
+        case 12: return qsTr("Upper", "object");
+        case 13: return qsTr("King", "object");
+        default: return qsTr("Ace", "object");
+        }
+    }
+
+    // The rank a Lower asks for, as the object of "asked for": "a King".
+    function askedRank(rank) {
+        switch (rank) {
+        //: The rank asked for after a Lower ("You asked for a Seven"); Hungarian: hetest
+        case 7: return qsTr("a Seven");
+        case 8: return qsTr("an Eight");
+        case 9: return qsTr("a Nine");
+        case 10: return qsTr("a Ten");
+        case 11: return qsTr("a Lower");
+        case 12: return qsTr("an Upper");
+        case 13: return qsTr("a King");
+        default: return qsTr("an Ace");
+        }
+    }
+
+    // The suit an Upper asks for, as the object of "asked for": "Hearts".
+    function askedSuit(suit) {
+        switch (suit) {
+        //: The suit asked for after an Upper ("You asked for Bells"); Hungarian: tököt
+        case 0: return qsTr("Bells", "asked for");
+        case 1: return qsTr("Leaves", "asked for");
+        case 2: return qsTr("Acorns", "asked for");
+        default: return qsTr("Hearts", "asked for");
+        }
+    }
+
     // A name on its own, as a label: with a capital, also where sentences write it in lower case.
     function capitalized(text) {
         return text.length > 0 ? text.charAt(0).toUpperCase() + text.slice(1) : text;

@@ -29,6 +29,9 @@ QtObject {
     readonly property color track: "#3a4a40"
     readonly property color knob: "#fff6cc"
     readonly property color knobOff: "#d0d8d2"
+    // A control that cannot be used now: flat, with its text still at 3:1 at least on every background.
+    readonly property color buttonDisabled: "#24503a"
+    readonly property color textDisabled: "#a9bfae"
 
     // Text and marks.
     readonly property color accent: "#ffd54f"

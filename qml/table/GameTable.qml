@@ -25,6 +25,7 @@ Item {
     signal menuRequested()
     signal paceRequested()
     signal logRequested()
+    signal statisticsRequested()
     signal zavelHintDismissed()
     signal hintsOffRequested()
 
@@ -39,16 +40,19 @@ Item {
     readonly property bool paused: hasEngine && engine.paused && !gameOver
     readonly property bool showResult: gameOver && idle
 
-    // The journal's last lines, { text, seat }, oldest first.
-    readonly property var moveLines: lastLines(journal ? journal.count : 0, 3)
+    // A seat's name as the table writes it: short, and distinct from the others.
+    function nameOf(seat) {
+        return seats ? seats.shortName(seat) : "";
+    }
 
-    function lastLines(count, n) {
-        var lines = [];
-        for (var i = Math.max(0, count - n); i < count; ++i) {
-            var row = journal.get(i);
-            lines.push({ text: MoveLog.line(row, seats.name), seat: row.seat });
-        }
-        return lines;
+    // What the table says over everything: whose turn it is and what is asked, in the player's own words.
+    readonly property string headline: !hasEngine ? "" : paused ? qsTr("Paused") : headlineNow()
+
+    function headlineNow() {
+        return TableWords.headline({ winner: engine.winnerPlayer, turn: engine.turnPlayer,
+                                     choice: seats ? seats.choiceOwed : 0, pendingDraw: engine.pendingDraw,
+                                     pendingSkip: engine.pendingSkip, suit: engine.requestedSuit,
+                                     rank: engine.requestedRank }, nameOf);
     }
 
     // A game that ends while paused shows its result all the same, and is not paused any more.
@@ -139,6 +143,7 @@ Item {
     SeatModel {
         id: opponentModel
         engine: table.engine
+        journal: table.journal
         firstSeat: 1
     }
 
@@ -257,9 +262,9 @@ Item {
         height: implicitHeight
         lineCount: table.landscape ? 3 : 2
         statusLines: 2
-        status: table.paused ? qsTr("Paused") : table.hasEngine ? table.engine.status : ""
+        status: table.headline
         explanation: table.explanation
-        lines: table.moveLines
+        playerMove: table.journal ? Labels.capitalized(TableWords.turn(table.journal.playerTurn, true)) : ""
         requestText: table.hasEngine ? table.engine.activeRequestText : ""
         requestedSuit: table.hasEngine ? table.engine.requestedSuit : -1
         requestedRank: table.hasEngine ? table.engine.requestedRank : -1
@@ -408,13 +413,20 @@ Item {
             source: "ResultPanel.qml"
             // The result is read when it shows, once a game, not on every change of the state.
             function fill() {
-                item.result = table.engine.roundResult;
+                var others = [];
+                for (var seat = 0; seat < table.engine.activePlayerCount; ++seat) {
+                    if (seat !== table.engine.winnerPlayer)
+                        others.push({ name: seat === 0 ? qsTr("You") : table.nameOf(seat), cards: table.seats.handCount(seat) });
+                }
+                item.result = table.headlineNow();
                 item.playerWon = table.engine.winnerPlayer === 0;
+                item.others = others;
             }
             onVisibleChanged: if (visible && item) fill()
             onLoaded: {
                 item.objectName = "resultPanel";
                 item.newGameClicked.connect(table.newGameRequested);
+                item.statisticsClicked.connect(table.statisticsRequested);
                 fill();
             }
         }

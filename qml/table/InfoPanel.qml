@@ -1,18 +1,18 @@
 import QtQuick 2.6
 import "../shared"
 
-// The texts of the game that are always on screen: whose turn it is and what is asked of them, the last
-// moves of the game (or why a card cannot be played, right after such a tap), and the request that stands.
-// Its height depends only on the text size, so that the table does not jump as the texts change. A tap
-// opens the whole move log.
+// The texts of the game that are always on screen: whose turn it is and what is asked of them, the player's own
+// last move (or why a card cannot be played, right after such a tap), and the request that stands; the other
+// seats show their own last moves. Its height depends only on the text size, so that the table does not jump
+// as the texts change: a long text wraps, and shrinks rather than lose its end. A tap opens the whole move log.
 Rectangle {
     id: panel
 
     property string status
-    // Why the card the player tapped cannot be played; shown instead of the last moves until the next change.
+    // Why the card the player tapped cannot be played; shown instead of the last move until the next change.
     property string explanation
-    // The move log's lines, { text, seat }, oldest first; the last few are shown.
-    property var lines: []
+    // The player's own last move, in short.
+    property string playerMove
     property int lineCount: 2
     // Lines the status may take: two where the panel is narrow.
     property int statusLines: 1
@@ -22,7 +22,6 @@ Rectangle {
     signal clicked()
 
     readonly property real lineHeight: Math.ceil(Theme.fontNormal * 1.35)
-    readonly property var recent: lines.slice(Math.max(0, lines.length - lineCount))
 
     implicitHeight: statusText.height + lineCount * lineHeight + requestRow.height + 3 * 4 * Theme.u + 20 * Theme.u
     radius: 12 * Theme.u
@@ -76,30 +75,17 @@ Rectangle {
                 minimumPixelSize: Theme.fontSmall * 0.8
             }
 
-            Column {
-                objectName: "recentMoves"
+            Text {
+                objectName: "playerMove"
                 anchors.fill: parent
                 visible: panel.explanation.length === 0
-
-                Repeater {
-                    // Made once; each shows its line of the last few, so a new move changes texts, not items.
-                    model: panel.lineCount
-
-                    Text {
-                        readonly property var line: panel.recent[index] || null
-                        // A preview: the whole line is in the move log, one tap away.
-                        property bool mayElide: true
-                        objectName: "recentMove_" + index
-                        width: parent.width
-                        height: panel.lineHeight
-                        verticalAlignment: Text.AlignVCenter
-                        text: line ? line.text : ""
-                        color: line && line.seat === 0 ? Theme.accent : Theme.text
-                        opacity: index === panel.recent.length - 1 ? 1 : 0.85
-                        font.pixelSize: Theme.fontNormal
-                        elide: Text.ElideRight
-                    }
-                }
+                verticalAlignment: Text.AlignVCenter
+                text: panel.playerMove
+                color: Theme.accent
+                font.pixelSize: Theme.fontNormal
+                wrapMode: Text.Wrap
+                fontSizeMode: Text.Fit
+                minimumPixelSize: Theme.fontSmall * 0.8
             }
         }
 

@@ -49,7 +49,8 @@ Item {
                + index * (row.seatWidth + row.gap)
             width: row.seatWidth
             height: row.height
-            name: model.name
+            name: model.shortName
+            lastMove: TableWords.turn(model.lastTurn, false)
             strength: row.strengths[seatIndex - 1] || ""
             cardCount: Math.max(0, model.handCount - row.onTheWayTo(seatIndex))
             activeTurn: model.activeTurn && !row.gameOver

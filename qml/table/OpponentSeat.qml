@@ -9,6 +9,8 @@ Item {
 
     property string name
     property string strength
+    // What the seat did in its last turn, in short.
+    property string lastMove
     property int cardCount: 0
     property bool activeTurn: false
     property bool declared: false
@@ -18,14 +20,16 @@ Item {
     readonly property int fanCount: Math.min(cardCount, 9)
     readonly property real fanTop: strengthLabel.y + strengthLabel.height + 4 * Theme.u
     // The fan fills what the texts leave, above the badges' row.
+    readonly property real lastMoveHeight: Math.ceil(Theme.fontSmall * 1.25) * 2
     readonly property real backWidth: Math.max(4 * Theme.u, Math.min(width * 0.22,
-        (height - fanTop - countBadge.height - 10 * Theme.u) / Theme.cardRatio))
+        (height - fanTop - countBadge.height - lastMoveHeight - 12 * Theme.u) / Theme.cardRatio))
     readonly property real backStep: fanCount > 1 ? Math.min(backWidth * 0.55, (width * 0.8 - backWidth) / (fanCount - 1)) : 0
     readonly property real fanWidth: backWidth + backStep * Math.max(0, fanCount - 1)
 
     Accessible.role: Accessible.StaticText
     Accessible.name: qsTr("%1, %2: %3 cards").arg(name).arg(strength).arg(cardCount)
                      + (activeTurn ? ", " + qsTr("on turn") : "") + (declared ? ", Zavél!" : "")
+                     + (lastMove.length > 0 ? ", " + lastMove : "")
 
     // Where a card given to this player lands, in this item's coordinates: the end of the fan.
     function cardTarget() {
@@ -69,8 +73,6 @@ Item {
 
     Text {
         id: nameLabel
-        // A long name the player typed may be shortened here; the log and the texts say it whole.
-        property bool mayElide: true
         objectName: "seatName"
         anchors.top: parent.top
         anchors.topMargin: 6 * Theme.u
@@ -79,7 +81,9 @@ Item {
         anchors.leftMargin: 8 * Theme.u
         anchors.rightMargin: 8 * Theme.u
         horizontalAlignment: Text.AlignHCenter
-        elide: Text.ElideRight
+        // The name comes shortened already; at the largest text it shrinks rather than lose its end.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Theme.fontSmall * 0.7
         text: seat.name
         color: seat.activeTurn ? Theme.accent : Theme.text
         font.pixelSize: Theme.fontNormal
@@ -122,6 +126,26 @@ Item {
                 rotation: (index - (seat.fanCount - 1) / 2) * 3
             }
         }
+    }
+
+    Text {
+        objectName: "seatLastMove"
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: countBadge.top
+        anchors.leftMargin: 6 * Theme.u
+        anchors.rightMargin: 6 * Theme.u
+        anchors.bottomMargin: 2 * Theme.u
+        height: seat.lastMoveHeight
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignBottom
+        text: seat.lastMove
+        color: Theme.text
+        font.pixelSize: Theme.fontSmall
+        // Two lines at most: a long move shrinks rather than lose its card or its count.
+        wrapMode: Text.Wrap
+        fontSizeMode: Text.Fit
+        minimumPixelSize: Theme.fontSmall * 0.6
     }
 
     Badge {

@@ -127,6 +127,19 @@ QVariantMap MoveJournal::get(int row) const
     return map;
 }
 
+QVariantList MoveJournal::lastTurn(int seat) const
+{
+    QVariantList turn;
+    for (int row = count() - 1; row >= 0; --row) {
+        const Zavel::MoveRecord &record = m_rows[static_cast<std::size_t>(row)];
+        if (record.kind == Zavel::MoveKind::Deal || (record.seat >= 0 && record.seat != seat && !turn.isEmpty()))
+            break;
+        if (record.seat == seat)
+            turn.prepend(get(row));
+    }
+    return turn;
+}
+
 // Told inside the engine's move: the file is written at once, after the autosave, and the rows follow from the
 // event loop. The player's view of each record is what is kept: the cards others drew are only counted.
 void MoveJournal::recorded(const std::vector<Zavel::MoveRecord> &made)
@@ -197,4 +210,9 @@ void MoveJournal::showPending()
     m_rows.insert(m_rows.end(), m_records.begin() + count(), m_records.end());
     endInsertRows();
     emit countChanged();
+    const QVariantList turn = lastTurn(0);
+    if (turn == m_playerTurn)
+        return;
+    m_playerTurn = turn;
+    emit playerTurnChanged();
 }

@@ -24,6 +24,8 @@ class MoveJournal : public QAbstractListModel, private GameObserver
     Q_PROPERTY(int count READ count NOTIFY countChanged)
     Q_PROPERTY(QString gameId READ gameId NOTIFY gameChanged)
     Q_PROPERTY(bool untouched READ untouched NOTIFY gameChanged)
+    // The player's own last turn, as lastTurn(0) gives it.
+    Q_PROPERTY(QVariantList playerTurn READ playerTurn NOTIFY playerTurnChanged)
 
 public:
     enum Role { KindRole = Qt::UserRole + 1, SeatRole, CardsRole, CountRole, OwedRole, ChoiceRole };
@@ -52,6 +54,7 @@ public:
     int count() const { return static_cast<int>(m_rows.size()); }
     QString gameId() const { return m_gameId; }
     bool untouched() const { return m_untouched; }
+    QVariantList playerTurn() const { return m_playerTurn; }
     // The records of the game so far as the player saw them, with what has not reached the rows yet.
     const std::vector<Zavel::MoveRecord> &records() const { return m_records; }
 
@@ -59,6 +62,10 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
     Q_INVOKABLE QVariantMap get(int row) const;
+    // The records of the seat's last turn among the rows, oldest first (a declaration, the play, a request ...),
+    // as maps of the rows' roles; empty before the seat has acted in this game. A turn ends where another seat's
+    // record comes; what happens to the table in between (a reshuffle, a restore) does not end it.
+    Q_INVOKABLE QVariantList lastTurn(int seat) const;
 
     // The file the journal is kept in: beside the engine's autosave.
     QString filePath() const;
@@ -67,6 +74,7 @@ signals:
     void engineChanged();
     void countChanged();
     void gameChanged();
+    void playerTurnChanged();
 
 private:
     void recorded(const std::vector<Zavel::MoveRecord> &records) override;
@@ -82,6 +90,7 @@ private:
     QTimer m_show;
     QString m_gameId;
     bool m_untouched = false;
+    QVariantList m_playerTurn;
 };
 
 #endif

@@ -18,6 +18,21 @@ void SeatModel::setEngine(GameEngine *engine)
     refresh();
 }
 
+void SeatModel::setJournal(MoveJournal *journal)
+{
+    if (journal == m_journal)
+        return;
+    if (m_journal)
+        disconnect(m_journal, nullptr, this, nullptr);
+    m_journal = journal;
+    if (journal) {
+        connect(journal, &QAbstractItemModel::rowsInserted, this, &SeatModel::refresh);
+        connect(journal, &QAbstractItemModel::modelReset, this, &SeatModel::refresh);
+    }
+    emit journalChanged();
+    refresh();
+}
+
 void SeatModel::setFirstSeat(int seat)
 {
     const int normalized = std::max(0, seat);
@@ -47,6 +62,8 @@ QVariant SeatModel::data(const QModelIndex &index, int role) const
         return m_firstSeat + index.row();
     case NameRole:
         return seat.name;
+    case ShortNameRole:
+        return seat.shortName;
     case IsHumanRole:
         return m_firstSeat + index.row() == 0;
     case HandCountRole:
@@ -57,6 +74,8 @@ QVariant SeatModel::data(const QModelIndex &index, int role) const
         return seat.zavel;
     case OneCardRole:
         return seat.handCount == 1;
+    case LastTurnRole:
+        return seat.lastTurn;
     default:
         return QVariant();
     }
@@ -64,31 +83,53 @@ QVariant SeatModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> SeatModel::roleNames() const
 {
-    return {{SeatRole, "seat"},
-            {NameRole, "name"},
-            {IsHumanRole, "isHuman"},
-            {HandCountRole, "handCount"},
-            {ActiveTurnRole, "activeTurn"},
-            {ZavelRole, "zavel"},
-            {OneCardRole, "oneCard"}};
+    return {{SeatRole, "seat"},       {NameRole, "name"},           {ShortNameRole, "shortName"},
+            {IsHumanRole, "isHuman"}, {HandCountRole, "handCount"}, {ActiveTurnRole, "activeTurn"},
+            {ZavelRole, "zavel"},     {OneCardRole, "oneCard"},     {LastTurnRole, "lastTurn"}};
 }
 
-const SeatModel::Seat *SeatModel::seatAt(int seat) const
+// The invokables read the engine as it is now, not the rows: a script may ask in the middle of a change, before
+// the rows have followed it.
+QStringList SeatModel::currentNames() const
 {
-    const int row = seat - m_firstSeat;
-    return row >= 0 && row < count() ? &m_seats[static_cast<std::size_t>(row)] : nullptr;
+    QStringList names;
+    for (int seat = 0; m_engine && seat < m_engine->core().playerCount; ++seat)
+        names << m_engine->playerDisplayName(seat);
+    return names;
 }
 
 QString SeatModel::name(int seat) const
 {
-    const Seat *found = seatAt(seat);
-    return found ? found->name : QString();
+    return currentNames().value(seat);
+}
+
+QString SeatModel::shortName(int seat) const
+{
+    return shortNames(currentNames()).value(seat);
+}
+
+QStringList SeatModel::shortNames(const QStringList &names)
+{
+    QStringList cut;
+    for (const QString &name : names) {
+        if (name.size() <= shortNameLength) {
+            cut << name;
+            continue;
+        }
+        int length = shortNameLength - 1;
+        const auto sharesPrefix = [&](const QString &other) {
+            return other != name && other.left(length) == name.left(length);
+        };
+        while (length < name.size() && std::any_of(names.begin(), names.end(), sharesPrefix))
+            ++length;
+        cut << (length < name.size() ? name.left(length).trimmed() + QChar(0x2026) : name);
+    }
+    return cut;
 }
 
 int SeatModel::handCount(int seat) const
 {
-    const Seat *found = seatAt(seat);
-    return found ? found->handCount : 0;
+    return m_engine ? static_cast<int>(m_engine->core().hand(seat).size()) : 0;
 }
 
 QVector<int> SeatModel::changedRoles(const Seat &was, const Seat &now) const
@@ -96,6 +137,8 @@ QVector<int> SeatModel::changedRoles(const Seat &was, const Seat &now) const
     QVector<int> roles;
     if (was.name != now.name)
         roles << NameRole;
+    if (was.shortName != now.shortName)
+        roles << ShortNameRole;
     if (was.handCount != now.handCount)
         roles << HandCountRole;
     if ((was.handCount == 1) != (now.handCount == 1))
@@ -104,6 +147,8 @@ QVector<int> SeatModel::changedRoles(const Seat &was, const Seat &now) const
         roles << ActiveTurnRole;
     if (was.zavel != now.zavel)
         roles << ZavelRole;
+    if (was.lastTurn != now.lastTurn)
+        roles << LastTurnRole;
     return roles;
 }
 
@@ -112,9 +157,12 @@ void SeatModel::refresh()
     std::vector<Seat> wanted;
     if (m_engine) {
         const Zavel::GameCore &core = m_engine->core();
+        const QStringList names = currentNames();
+        const QStringList cut = shortNames(names);
         for (int seat = m_firstSeat; seat < core.playerCount; ++seat) {
-            wanted.push_back({m_engine->playerDisplayName(seat), static_cast<int>(core.hand(seat).size()),
-                              seat == core.currentPlayer, core.zavelDeclared(seat)});
+            wanted.push_back({names[seat], cut[seat], static_cast<int>(core.hand(seat).size()),
+                              seat == core.currentPlayer, core.zavelDeclared(seat),
+                              m_journal ? m_journal->lastTurn(seat) : QVariantList()});
         }
     }
     const int before = count();
@@ -137,4 +185,9 @@ void SeatModel::refresh()
     }
     if (count() != before)
         emit countChanged();
+    const int choice = m_engine && m_engine->core().winner < 0 ? m_engine->core().pendingChoice : 0;
+    if (choice != m_choiceOwed) {
+        m_choiceOwed = choice;
+        emit choiceOwedChanged();
+    }
 }

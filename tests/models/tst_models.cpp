@@ -112,6 +112,8 @@ private slots:
     void hand_data();
     void hand();
     void pileAndSeats();
+    void shortNames_data();
+    void shortNames();
     void recordsFollowTheAnimationRequest();
     void journalRows();
     void journalAcrossRestarts_data();
@@ -213,10 +215,31 @@ void TestModels::pileAndSeats()
     QCOMPARE(pileLog.take() + " | " + pile.topCardId(), QString("-0..0 +2..2 | 3_8"));
     QCOMPARE(seatLog.take(), QString("0:handCount,activeTurn 1:activeTurn"));
     engine.setName(2, "Cleo");
-    QCOMPARE(seatLog.take() + " | " + opponents.name(2), QString("2:name | Cleo"));
+    QCOMPARE(seatLog.take() + " | " + opponents.name(2), QString("2:name,shortName | Cleo"));
     engine.newGame();
     QCOMPARE(column(seats, "handCount") + " | " + seats.name(0), QString("5 5 | Player"));
     QCOMPARE(QList<int>({pile.count(), opponents.count()}), QList<int>({1, 1}));
+}
+
+void TestModels::shortNames_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("short enough") << QStringList({"Player", "AI 1", "Kovács Ágnes"})
+                                  << QStringList({"Player", "AI 1", "Kovács Ágnes"});
+    QTest::newRow("cut where they differ")
+        << QStringList({"Kovács Ágnes Mária", "Kovács Ádám István", "Alexandra Montgomery", "Alexandra Montague"})
+        << QStringList({"Kovács Ágne…", "Kovács Ádám…", "Alexandra Montg…", "Alexandra Monta…"});
+    QTest::newRow("no blank before the dots") << QStringList({"Bartholomew Kingsley", "Bartholomew Kingsley"})
+                                              << QStringList({"Bartholomew…", "Bartholomew…"});
+}
+
+// Long names are cut on the table, each far enough to tell it from the others.
+void TestModels::shortNames()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, shown);
+    QCOMPARE(SeatModel::shortNames(names), shown);
 }
 
 // The observers hear of a move once it is saved and its animation requested, the computer's declaration with its
@@ -255,9 +278,12 @@ void TestModels::journalRows()
     const QVariantMap played = journal.get(1);
     QCOMPARE(QVariantList({played["kind"], played["seat"], played["cards"]}),
              QVariantList({int(MoveJournal::Play), 0, QStringList("3_8")}));
+    QCOMPARE(journal.playerTurn(), QVariantList({played}));
+    QCOMPARE(journal.lastTurn(1), QVariantList());
     engine.newGame();
     QVERIFY(waitUntil([&] { return journal.get(0)["kind"] == MoveJournal::Deal; }));
     QCOMPARE(log.take(), QString("reset +0..0"));
+    QCOMPARE(journal.playerTurn(), QVariantList());
 }
 
 void TestModels::journalAcrossRestarts_data()

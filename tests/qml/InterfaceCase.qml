@@ -106,7 +106,7 @@ TestCase {
     function logTexts() {
         var texts = [];
         for (var i = 0; i < app.journal.count; ++i)
-            texts.push(MoveLog.line(app.journal.get(i), app.seats.name));
+            texts.push(TableWords.line(app.journal.get(i), function(seat) { return app.seats.shortName(seat); }));
         return texts;
     }
 

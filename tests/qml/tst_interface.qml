@@ -110,7 +110,8 @@ Item {
             compare(handIds(), ["2_12"], "no penalty after a declaration");
             tapCard("2_12");
             waitShown("resultPanel");
-            compare(item("resultText").text, "Player won the game");
+            compare(item("resultText").text, "You won!");
+            compare(item("resultCardsLeft").text, "AI 1: 4 cards left");
             click("resultNewGame");
             verify(!shown("confirmNewGame"));
             waitIdle();

@@ -13,38 +13,49 @@ Item {
 
         // The Ten of Hearts on the pile; seat 1 plays at Easy.
         function test_lines_data() {
-            var resumed = "Game resumed where it was left";
+            var resumed = "Game resumed where you left it";
             return [
                 { tag: "a play, the computer draws", game: "H 9H 8B KB H 7B 8L KL AB TL D TH", steps: ["3_9"],
-                  lines: [resumed, "Player plays Nine of Hearts", "AI 1 draws a card"] },
+                  lines: [resumed, "You play the Nine of Hearts", "AI 1 draws a card"],
+                  table: ["You played 9 of Hearts", "drew a card"] },
                 { tag: "a Seven, the penalty taken", game: "H 7H 8B KB H 8L 9L KL AB TL D TH", steps: ["3_7"],
-                  lines: [resumed, "Player plays Seven of Hearts", "AI 1 draws penalty cards: 2"] },
+                  lines: [resumed, "You play the Seven of Hearts", "AI 1 draws 2 penalty cards"],
+                  table: ["You played 7 of Hearts", "drew 2"] },
                 { tag: "an Ace, the turn skipped", game: "H AH 8B KB H 8L 9L KL 7B TL D TH", steps: ["3_14"],
-                  lines: [resumed, "Player plays Ace of Hearts", "AI 1 skips a turn"] },
+                  lines: [resumed, "You play the Ace of Hearts", "AI 1 skips a turn"],
+                  table: ["You played Ace of Hearts", "skipped"] },
                 { tag: "an Upper and a suit", game: "H UB 8B KB H 8A 9A KA 7B TA D TH", steps: ["0_12", "suit 1"],
-                  lines: [resumed, "Player plays Upper of Bells", "Player requests Leaves", "AI 1 draws a card"] },
+                  lines: [resumed, "You play the Upper of Bells", "You asked for Leaves", "AI 1 draws a card"],
+                  table: ["You played Upper of Bells · you asked for Leaves", "drew a card"] },
                 { tag: "a Lower and a rank", game: "H LH 8B KB H 8A 9A 7A 7B TA D TH", steps: ["3_11", "rank 13"],
-                  lines: [resumed, "Player plays Lower of Hearts", "Player requests King", "AI 1 draws a card"] },
+                  lines: [resumed, "You play the Lower of Hearts", "You asked for a King", "AI 1 draws a card"],
+                  table: ["You played Lower of Hearts · you asked for a King", "drew a card"] },
                 { tag: "declared", game: "H 9H 8B H 7B 8L KL AB TL D TH", steps: ["zavel", "3_9"],
-                  lines: [resumed, "Player says Zavél!", "Player plays Nine of Hearts", "AI 1 draws a card"] },
+                  lines: [resumed, "You say Zavél!", "You play the Nine of Hearts", "AI 1 draws a card"],
+                  table: ["Zavél! · you played 9 of Hearts", "drew a card"] },
                 { tag: "forgotten", game: "H 9H 8B H 7B 8L KL AB TL D TH", steps: ["3_9"],
-                  lines: [resumed, "Player plays Nine of Hearts", "Player forgot to say Zavél and draws penalty cards: 4",
-                          "AI 1 draws a card"] },
+                  lines: [resumed, "You play the Nine of Hearts",
+                          "You forgot to say Zavél, so you draw 4 penalty cards", "AI 1 draws a card"],
+                  table: ["You played 9 of Hearts · you forgot Zavél, drew 4", "drew a card"] },
                 { tag: "the computer declares", game: "H 9B 8B H 8H KB D TH turn=1", steps: [],
-                  lines: [resumed, "AI 1 says Zavél!", "AI 1 plays Eight of Hearts"] },
+                  lines: [resumed, "AI 1 says Zavél!", "AI 1 plays the Eight of Hearts"],
+                  table: ["", "Zavél! · played 8 of Hearts"] },
                 { tag: "the computer requests", game: "H 9B 8B H UB 8L 9L KL AL D TH turn=1", steps: [],
-                  lines: [resumed, "AI 1 plays Upper of Bells", "AI 1 requests Leaves"] },
+                  lines: [resumed, "AI 1 plays the Upper of Bells", "AI 1 asked for Leaves"],
+                  table: ["", "played Upper of Bells · asked for Leaves"] },
                 { tag: "the talon runs out",
                   game: "H KB KH 7B H 7L 7A 7H 8B 8H D 8L 8A 9B 9L 9H TB TL TA TH LB LL LA LH UB UL UA UH KL KA AB AL AA AH 9A",
                   steps: ["draw"], lines: [resumed, "The talon ran out: the discard pile is shuffled into a new talon",
-                                           "Player draws a card", "AI 1 plays Seven of Acorns"] },
+                                           "You draw a card", "AI 1 plays the Seven of Acorns"],
+                  table: ["You drew a card", "played 7 of Acorns"] },
                 { tag: "the win", game: "H 9H H 7B 8L KL AB TL D TH", steps: ["3_9"],
-                  lines: [resumed, "Player plays Nine of Hearts", "Player wins the game"] }
+                  lines: [resumed, "You play the Nine of Hearts", "You won the game!"],
+                  table: ["You played 9 of Hearts · you won!", ""] }
             ];
         }
 
-        // The exact lines a scripted game writes, the computer player's moves included, in order; the human's
-        // moves read like the computer's.
+        // The exact lines a scripted game writes, the computer player's moves included, in order, and each seat's
+        // last turn on the table: the player's under the headline, a computer player's on its seat.
         function test_lines(data) {
             launch(data.game);
             for (var i = 0; i < data.steps.length; ++i) {
@@ -61,7 +72,7 @@ Item {
             tryVerify(function() { return logTexts().length >= data.lines.length; }, 5000);
             waitForPlayer();
             compare(logTexts(), data.lines);
-            compare(item("recentMove_1").text, data.lines[data.lines.length - 1], "the table shows the latest");
+            compare([item("playerMove").text, findChild(item("seat_1"), "seatLastMove").text], data.table);
         }
 
         // A new deal starts the log anew; the log's page shows every line.
@@ -72,7 +83,7 @@ Item {
             app.startNewGame();
             waitIdle();
             compare(logTexts().length, 1);
-            verify(/^New game with 2 players; the first card is \w+ of \w+$/.test(logTexts()[0]), logTexts()[0]);
+            verify(/^New game with 2 players; the first card is the \w+ of \w+$/.test(logTexts()[0]), logTexts()[0]);
             mouseClick(item("infoPanel"));
             compare(app.openPage, "log");
             compare(item("logLine_0").text, logTexts()[0]);
