@@ -160,9 +160,11 @@ Item {
     readonly property real topBarHeight: Math.max((landscape ? 52 : 60) * u, Theme.fontSmall * 1.4 + 20 * u)
     readonly property real sideWidth: landscape ? Math.min(330 * u, width * 0.36) : 0
     readonly property real mainWidth: width - sideWidth
-    // The seats hold two lines of text, the fan of cards and a row of badges.
+    // The seats hold two lines of text, the fan of cards, the seat's last move in up to two lines and a row of
+    // badges.
     readonly property real seatsHeight: Math.max((landscape ? 116 : 150) * u,
         (Theme.fontNormal + Theme.fontSmall + Theme.fontNormal) * 1.35 + (landscape ? 50 : 70) * u)
+        + 2 * Math.ceil(Theme.fontSmall * 1.25)
     readonly property real handHeight: (landscape ? 172 : 212) * u
     readonly property real actionsHeight: landscape ? 3 * actions.preferredButtonHeight + 2 * actions.spacing
                                                     : Math.max(64 * u, Theme.fontNormal * 1.4 + 24 * u)
@@ -333,10 +335,11 @@ Item {
     Item {
         id: overlayArea
         x: table.margin
-        y: table.centerTop
+        // The hand stays in sight: the player chooses a suit or a rank looking at it. In landscape the choosers
+        // lie over the opponents too, where the piles alone leave too little room.
+        y: table.landscape ? table.topBarHeight : table.centerTop
         width: table.mainWidth - 2 * table.margin
-        // The hand stays in sight: the player chooses a suit or a rank looking at it.
-        height: table.landscape ? table.centerBottom - table.centerTop
+        height: table.landscape ? table.centerBottom - y
                                 : table.centerBottom + table.margin + table.infoHeight - table.centerTop
         z: 10
 

@@ -19,8 +19,8 @@ Item {
 
     readonly property int fanCount: Math.min(cardCount, 9)
     readonly property real fanTop: strengthLabel.y + strengthLabel.height + 4 * Theme.u
-    // The fan fills what the texts leave, above the badges' row.
     readonly property real lastMoveHeight: Math.ceil(Theme.fontSmall * 1.25) * 2
+    // The fan fills what the texts leave, above the last move and the badges' row.
     readonly property real backWidth: Math.max(4 * Theme.u, Math.min(width * 0.22,
         (height - fanTop - countBadge.height - lastMoveHeight - 12 * Theme.u) / Theme.cardRatio))
     readonly property real backStep: fanCount > 1 ? Math.min(backWidth * 0.55, (width * 0.8 - backWidth) / (fanCount - 1)) : 0
@@ -130,12 +130,9 @@ Item {
 
     Text {
         objectName: "seatLastMove"
-        anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.bottom: countBadge.top
-        anchors.leftMargin: 6 * Theme.u
-        anchors.rightMargin: 6 * Theme.u
-        anchors.bottomMargin: 2 * Theme.u
+        x: 6 * Theme.u
+        y: countBadge.y - height - 2 * Theme.u
+        width: seat.width - 12 * Theme.u
         height: seat.lastMoveHeight
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignBottom

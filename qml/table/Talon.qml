@@ -59,7 +59,8 @@ Item {
         objectName: "talonCount"
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.verticalCenter: parent.verticalCenter
-        width: Math.max(height, talonCount.implicitWidth + 14 * Theme.u)
+        // As wide as the count needs, but never wider than the card: a small card's count shrinks instead.
+        width: Math.min(talon.width, Math.max(height, talonCount.implicitWidth + 14 * Theme.u))
         height: 34 * Theme.u
         radius: height / 2
         color: Theme.chip
@@ -68,6 +69,10 @@ Item {
         Text {
             id: talonCount
             anchors.centerIn: parent
+            width: parent.width - 6 * Theme.u
+            horizontalAlignment: Text.AlignHCenter
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 6
             text: talon.count
             color: Theme.chipText
             font.pixelSize: Theme.fontNormal

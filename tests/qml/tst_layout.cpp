@@ -13,9 +13,11 @@
 // Markers in the QML: `property bool mayElide: true` on a Text that may be shortened (a name the player typed);
 // `property color background` on an item that paints a solid colour without being a Rectangle (a card's image);
 // `property bool mayOverhang: true` on an item that may stick out of its parent as long as its centre stays
-// inside (a glow, a badge on a border). ZAVEL_LAYOUT_QML names another QML folder to check.
+// inside (a glow, a badge on a border). ZAVEL_LAYOUT_QML names another QML folder to check; ZAVEL_LAYOUT_SHOTS
+// names a folder where each state is saved as a picture, at the normal text size.
 
 #include "gameengine.h"
+#include "journalfile.h"
 #include "languagesettings.h"
 #include "savefiles.h"
 #include "zavelqmltypes.h"
@@ -53,6 +55,23 @@ void collectQmlWarnings(QtMsgType type, const QMessageLogContext &context, const
 const QString four
     = QStringLiteral("H 8B KB KH 9L TA 8L 9B 7H H 8H 9H UB 7L LA 8A 9A TB TL H KL KA 7B LB H! AB D TH/3 ");
 const QString won = QStringLiteral("H 8B KB KH 9L TA 8L 9B 7H H 8H 9H UB 7L LA 8A 9A TB TL H H! AB D TH/3 KL/2 win=2");
+
+// A move log for the game of `words` in which every seat's last turn says as much as a turn can: a declaration, a
+// play and a request; a penalty; a forgotten declaration; the player's own play and request.
+void writeLongTurns(const QString &words)
+{
+    std::vector<Zavel::MoveRecord> records;
+    for (const char *line : {"deal -1 4 0 -1 1 3,10,-1", "play 0 0 0 -1 1 2,11,0", "rank 0 0 0 13 0",
+                             "declare 1 0 0 -1 0", "play 1 0 0 -1 1 0,12,1", "suit 1 0 0 3 0", "penalty 2 4 4 -1 0",
+                             "play 3 0 0 -1 1 2,10,3", "forgot 3 4 0 -1 0"}) {
+        Zavel::MoveRecord record;
+        QVERIFY(Zavel::parseRecord(line, &record));
+        records.push_back(record);
+    }
+    JournalFile file;
+    file.setPath(QFileInfo(SaveFiles::savePath()).dir().filePath(QStringLiteral("moves-v1.txt")));
+    file.start(QStringLiteral("layout"), records, GameText::stateText(words.toStdString()));
+}
 
 QString rectText(const QRectF &r)
 {
@@ -416,6 +435,7 @@ void TestLayout::layout()
     // the notice that a switch of the language brings up.
     QVector<QStringList> states{{"table, 2 players", "H 8B KB KH 9L TA H 8H 9H UB 7L LA D TH/1", ""},
                                 {"table, 4 players", four, ""},
+                                {"every seat's last turn", four, "long turns"},
                                 {"welcome", four, "welcome"},
                                 {"declaration hint", "H 8B 9B H 8H 9H UB 7L LA D TB/1", ""},
                                 {"suit chooser", four + "UA/0 choice=1", ""},
@@ -457,6 +477,8 @@ void TestLayout::layout()
         const QString setUp = states[s][2];
         languageSettings.setLanguage(language);
         QVERIFY2(SaveFiles::writeGame(states[s][1]), qPrintable(m_state));
+        if (setUp == QLatin1String("long turns"))
+            writeLongTurns(states[s][1]);
         view.setSource(QUrl::fromLocalFile(QString::fromLocal8Bit(qml) + QStringLiteral("/harbour-zavel.qml")));
         QQuickItem *root = view.rootObject();
         QVERIFY2(root, qPrintable(view.errors().isEmpty() ? QString() : view.errors().first().toString()));
@@ -505,6 +527,12 @@ void TestLayout::layout()
             }
             QVERIFY(settle());
             checkState(view);
+            if (m_textSize == 0 && qEnvironmentVariableIsSet("ZAVEL_LAYOUT_SHOTS"))
+                QVERIFY(view.grabWindow().save(QStringLiteral("%1/%2 %3x%4 %5.png")
+                                           .arg(QString::fromLocal8Bit(qgetenv("ZAVEL_LAYOUT_SHOTS")), m_state)
+                                           .arg(size.width())
+                                           .arg(size.height())
+                                           .arg(language)));
         }
     }
 
