@@ -178,6 +178,7 @@ Rectangle {
             anchors.fill: parent
             engine: gameEngine
             sortHand: preferences.sortHand
+            tapToSelect: preferences.tapToSelect
             seats: seatModel
             journal: moveJournal
             timeScale: root.animationTimeScale

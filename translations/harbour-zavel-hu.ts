@@ -16,7 +16,11 @@
         <translation>Zavél!</translation>
     </message>
     <message>
-        <source>Take penalty</source>
+        <source>Accept: %1</source>
+        <translation>Vállald: %1</translation>
+    </message>
+    <message>
+        <source>Accept</source>
         <translation>Vállald</translation>
     </message>
 </context>
@@ -523,8 +527,8 @@
         <translation>Animációk</translation>
     </message>
     <message>
-        <source>Pause the computer players</source>
-        <translation>A gépi játékosok megállítása</translation>
+        <source>Pause</source>
+        <translation>Szünet</translation>
     </message>
 </context>
 <context>
@@ -792,6 +796,10 @@
     <message>
         <source>How to play</source>
         <translation>Játékszabályok</translation>
+    </message>
+    <message>
+        <source>Tap to select, tap again to play</source>
+        <translation>Első koppintás kijelöl, a második kijátssza</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,9 @@
 import QtQuick 2.6
 import "../shared"
 
-// A one-line text entry in a frame, with a placeholder shown while it is empty. Near its length limit it
-// counts the characters, and at the limit it says that no more fit, so that nothing is cut unnoticed.
+// A one-line text entry in a frame, with a placeholder shown while it is empty. While the player types near
+// its length limit it counts the characters, and at the limit it says that no more fit, so that nothing is cut
+// unnoticed; a name saved at the limit says nothing on a later visit.
 Item {
     id: field
 
@@ -10,7 +11,7 @@ Item {
     property string placeholder
     property alias maximumLength: input.maximumLength
 
-    readonly property bool atLimit: input.length >= input.maximumLength
+    readonly property bool atLimit: input.activeFocus && input.length >= input.maximumLength
 
     implicitWidth: 300 * Theme.u
     implicitHeight: box.height + (limitNote.visible ? limitNote.height + 4 * Theme.u : 0)

@@ -51,7 +51,7 @@ Column {
     Switch {
         objectName: controls.nameOf("pauseSwitch")
         width: parent.width
-        text: qsTr("Pause the computer players")
+        text: qsTr("Pause")
         checked: controls.ready && controls.engine.paused
         // A finished game cannot be paused.
         enabled: controls.ready && controls.engine.winnerPlayer < 0

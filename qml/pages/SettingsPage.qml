@@ -92,7 +92,9 @@ Rectangle {
             Text {
                 objectName: "playerCountNote"
                 width: parent.width
-                visible: page.hasEngine && page.nextPlayers !== page.engine.activePlayerCount
+                // Only while a game runs: a finished game's players no longer matter.
+                visible: page.hasEngine && page.engine.winnerPlayer < 0
+                         && page.nextPlayers !== page.engine.activePlayerCount
                 text: page.hasEngine ? qsTr("This game has %1 players; the next new game will have %2.")
                                        .arg(page.engine.activePlayerCount).arg(page.nextPlayers) : ""
                 color: Theme.textDim
@@ -216,6 +218,14 @@ Rectangle {
                 width: parent.width
                 text: qsTr("How to play")
                 onClicked: page.rulesRequested()
+            }
+
+            Switch {
+                objectName: "tapToSelectSwitch"
+                width: parent.width
+                text: qsTr("Tap to select, tap again to play")
+                checked: page.preferences !== null && page.preferences.tapToSelect
+                onClicked: page.preferences.tapToSelect = !page.preferences.tapToSelect
             }
 
             Switch {

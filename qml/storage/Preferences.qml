@@ -22,6 +22,8 @@ QtObject {
     property int aiPlayDelay: 650
     property bool animationsEnabled: true
     property bool sortHand: false
+    // A first tap on a card selects it, a second plays it: against mis-taps.
+    property bool tapToSelect: false
     // 0 normal, 1 large, 2 largest: an index into Theme.textScales.
     property int textSize: 0
     // Whether the welcome has been seen, whether hints are shown at all, and whether the Zavél! hint was.
@@ -51,6 +53,7 @@ QtObject {
         aiPlayDelay: function(v) { return whole(v) ? clamp(v, minimumDelay, maximumDelay) : undefined; },
         animationsEnabled: flag,
         sortHand: flag,
+        tapToSelect: flag,
         textSize: function(v) { return whole(v) ? clamp(v, 0, 2) : undefined; },
         welcomed: flag,
         hintsEnabled: flag,
@@ -171,6 +174,7 @@ QtObject {
     onAiPlayDelayChanged: { tell("aiPlayDelay"); changed(); }
     onAnimationsEnabledChanged: { tell("animationsEnabled"); changed(); }
     onSortHandChanged: changed()
+    onTapToSelectChanged: changed()
     onTextSizeChanged: changed()
     onWelcomedChanged: changed()
     onHintsEnabledChanged: changed()

@@ -39,8 +39,8 @@ Grid {
         objectName: "acceptButton"
         width: bar.buttonWidth
         height: bar.buttonHeight
-        // The pending penalty names itself ("Draw 2 cards", "Skip turn").
-        text: bar.penaltyText.length > 0 ? bar.penaltyText : qsTr("Take penalty")
+        // The pending penalty names itself in the engine's words: "Accept: Draw 2 cards", "Accept: Skip turn".
+        text: bar.penaltyText.length > 0 ? qsTr("Accept: %1").arg(bar.penaltyText) : qsTr("Accept")
         enabled: bar.canAccept
         highlighted: bar.canAccept
         onClicked: bar.acceptClicked()

@@ -28,6 +28,8 @@ Rectangle {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.margins: 4 * Theme.u
+        // The key's badge takes the top corner: the sign keeps clear of it.
+        anchors.topMargin: tile.showKey ? keyHint.height + 6 * Theme.u : 4 * Theme.u
     }
 
     Text {
@@ -46,6 +48,7 @@ Rectangle {
     }
 
     Rectangle {
+        id: keyHint
         objectName: "keyHint"
         anchors.right: parent.right
         anchors.top: parent.top

@@ -11,6 +11,8 @@ Item {
 
     property GameEngine engine
     property bool sortHand: false
+    // A first tap selects a card, a second plays it.
+    property bool tapToSelect: false
     // Every seat (for names in the last moves) and the move journal, which the pages share.
     property SeatModel seats: null
     property MoveJournal journal: null
@@ -243,8 +245,10 @@ Item {
 
         Badge {
             objectName: "penaltyBadge"
-            anchors.horizontalCenter: pileView.horizontalCenter
+            // Over the pile's lower edge, reaching right rather than left: it never covers the talon.
+            x: pileView.x + Math.max(0, Math.min((pileView.width - width) / 2, center.width - pileView.x - width))
             anchors.bottom: pileView.bottom
+            width: Math.min(implicitWidth, center.width - pileView.x)
             visible: text.length > 0
             text: table.hasEngine ? table.engine.penaltyText : ""
             color: Theme.warning
@@ -315,6 +319,13 @@ Item {
         model: handModel
         hiddenIds: animator.toHand
         inputEnabled: table.inputEnabled
+        tapToSelect: table.tapToSelect
+        // A card let go over the pile is played, or explained, as a tap would.
+        onCardDropped: {
+            var p = mapToItem(pileView, x, y);
+            if (p.x >= 0 && p.y >= 0 && p.x <= pileView.width && p.y <= pileView.height)
+                table.tapCard(handIndex);
+        }
         animate: table.hasEngine && table.engine.animationsEnabled
                  && (table.engine.visualPhase === GameEngine.CardFlight || table.engine.visualPhase === GameEngine.Draw)
         onCardTapped: table.tapCard(handIndex)

@@ -70,7 +70,8 @@ Rectangle {
                         anchors.centerIn: parent
                         text: Labels.rankIndex(rank)
                         color: rank === 14 ? Theme.cardFace : Theme.cardInk
-                        font.pixelSize: Math.min(grid.tileHeight * 0.36, grid.tileWidth * 0.42)
+                        font.pixelSize: Math.max(6, Math.min(grid.tileHeight * 0.36, grid.tileWidth * 0.42,
+                                                             parent.parent.height * 0.8))
                         font.bold: true
                     }
                 }

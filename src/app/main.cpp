@@ -34,6 +34,8 @@ int main(int argc, char *argv[])
     QScopedPointer<QQuickView> view(SailfishApp::createView());
     view->rootContext()->setContextProperty(QStringLiteral("languageSettings"), &languageSettings);
     view->setSource(SailfishApp::pathTo(QStringLiteral("qml/harbour-zavel.qml")));
+    // The game's own name, not the program's: the application name decides where its data lives.
+    view->setTitle(QStringLiteral("Zavél"));
     view->show();
 
     const int result = app->exec();

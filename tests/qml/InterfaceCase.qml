@@ -94,7 +94,7 @@ TestCase {
     // Taps the part of the card that its right neighbour leaves uncovered.
     function tapCard(cardId) {
         var card = item("handCard_" + cardId);
-        mouseClick(card, card.tapX, card.height / 2);
+        mouseClick(card, card.tapX, card.tapY);
     }
 
     // Opens a page and waits until it is laid out, so that its controls are where a tap finds them.

@@ -141,6 +141,56 @@ Item {
             compare(shownCards(), 4);
         }
 
+        // Seventeen cards take two rows: each card is hit where its own corner shows, and its index stays in sight.
+        function test_bigHand() {
+            launch("H 7B 8B 9B TB LB KB AB 7L 8L 9L TL LL KL AL 7A 8A 9A H 8H 9H D TA");
+            var hand = item("hand");
+            compare([handIds().length, hand.twoRows], [17, true]);
+            verify(hand.spacing >= 0.3 * hand.cardWidth && hand.rowOffset >= 0.3 * hand.cardHeight, "the corners show");
+            handIds().forEach(function(id) {
+                var card = item("handCard_" + id);
+                var p = card.mapToItem(hand, card.tapX, card.tapY);
+                compare(hand.childAt(p.x, p.y), card, id + " is hit where it is tapped");
+            });
+        }
+
+        function test_dragToThePile_data() {
+            return [
+                { tag: "a fitting card onto the pile", card: "0_9", onPile: true, played: true },
+                { tag: "a fitting card elsewhere", card: "0_9", onPile: false, played: false },
+                { tag: "a card that does not fit", card: "1_13", onPile: true, played: false,
+                  explained: "Match the suit or rank of the top card" }
+            ];
+        }
+
+        // Let go over the pile, a card is played, or explained, as a tap would; let go elsewhere, nothing happens.
+        function test_dragToThePile(data) {
+            launch(simpleGame, { delay: 60000 });
+            var card = item("handCard_" + data.card);
+            var hand = item("hand");
+            var pile = item("discardPile");
+            // In the hand's coordinates, which the moving card does not change.
+            var start = card.mapToItem(hand, card.tapX, card.tapY);
+            var target = data.onPile ? pile.mapToItem(hand, pile.width / 2, pile.height / 2)
+                                     : { x: start.x, y: start.y - card.height };
+            mousePress(hand, start.x, start.y);
+            mouseMove(hand, (start.x + target.x) / 2, (start.y + target.y) / 2, -1, Qt.LeftButton);
+            mouseMove(hand, target.x, target.y, -1, Qt.LeftButton);
+            mouseRelease(hand, target.x, target.y);
+            compare(playedByMe(data.card), data.played);
+            compare(item("lastEventText").visible ? item("lastEventText").text : "", data.explained || "");
+        }
+
+        // With the option, the first tap selects the card and only the second plays it.
+        function test_tapToSelect() {
+            launch(simpleGame, { delay: 60000, preferences: { tapToSelect: true } });
+            tapCard("0_9");
+            verify(item("handCard_0_9").selected, "selected");
+            verify(!playedByMe("0_9"), "not played yet");
+            tapCard("0_9");
+            verify(playedByMe("0_9"));
+        }
+
         // Four players, Hearts requested over an Upper: the cards the engine allows are marked.
         function test_mainScreen() {
             launch("H 7H UB KH LL 8A AH H 7B 8B UL KL TA H AL H 9B LA TB D TL 9L 9A UA suit=3");

@@ -56,6 +56,8 @@ Item {
             launch("");
             showPage("settings");
             var field = item("playerNameField");
+            verify(!item("lengthLimitNote").visible);
+            mouseClick(field);
             field.text = "Abcdefghijklmnopqrstuvwxyz and more";
             compare(engine.playerName.length, 24);
             verify(item("lengthLimitNote").visible);
