@@ -179,6 +179,7 @@ Rectangle {
             engine: gameEngine
             sortHand: preferences.sortHand
             tapToSelect: preferences.tapToSelect
+            soundsEnabled: preferences.soundsEnabled
             seats: seatModel
             journal: moveJournal
             timeScale: root.animationTimeScale

@@ -8,12 +8,13 @@ SCRIPT_NAME=$(basename "$0")
 
 # What building the game and playing it need: the compiler, CMake and its generators (make for a plain
 # `cmake -S . -B build`), Qt's development files and lrelease for the catalogue, and the QML modules the
-# interface imports (QtQuick.LocalStorage keeps its data through Qt's SQLite driver).
+# interface imports (QtQuick.LocalStorage keeps its data through Qt's SQLite driver; QtMultimedia plays the
+# sounds).
 RUN_PACKAGES=(
     cmake ninja-build make g++ pkg-config
     qtbase5-dev qtbase5-dev-tools qtdeclarative5-dev qttools5-dev-tools
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts qml-module-qtqml
-    qml-module-qtgraphicaleffects qml-module-qtquick-localstorage libqt5sql5-sqlite
+    qml-module-qtgraphicaleffects qml-module-qtquick-localstorage libqt5sql5-sqlite qml-module-qtmultimedia
 )
 
 # What the tests add: lupdate's CMake support for the catalogue check, qmllint, Qt Quick Test's QML module, the

@@ -801,6 +801,10 @@
         <source>Tap to select, tap again to play</source>
         <translation>Első koppintás kijelöl, a második kijátssza</translation>
     </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Hangok</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsPage</name>

@@ -221,6 +221,14 @@ Rectangle {
             }
 
             Switch {
+                objectName: "soundsSwitch"
+                width: parent.width
+                text: qsTr("Sounds")
+                checked: page.preferences !== null && page.preferences.soundsEnabled
+                onClicked: page.preferences.soundsEnabled = !page.preferences.soundsEnabled
+            }
+
+            Switch {
                 objectName: "tapToSelectSwitch"
                 width: parent.width
                 text: qsTr("Tap to select, tap again to play")

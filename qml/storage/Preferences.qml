@@ -24,6 +24,7 @@ QtObject {
     property bool sortHand: false
     // A first tap on a card selects it, a second plays it: against mis-taps.
     property bool tapToSelect: false
+    property bool soundsEnabled: true
     // 0 normal, 1 large, 2 largest: an index into Theme.textScales.
     property int textSize: 0
     // Whether the welcome has been seen, whether hints are shown at all, and whether the Zavél! hint was.
@@ -54,6 +55,7 @@ QtObject {
         animationsEnabled: flag,
         sortHand: flag,
         tapToSelect: flag,
+        soundsEnabled: flag,
         textSize: function(v) { return whole(v) ? clamp(v, 0, 2) : undefined; },
         welcomed: flag,
         hintsEnabled: flag,
@@ -175,6 +177,7 @@ QtObject {
     onAnimationsEnabledChanged: { tell("animationsEnabled"); changed(); }
     onSortHandChanged: changed()
     onTapToSelectChanged: changed()
+    onSoundsEnabledChanged: changed()
     onTextSizeChanged: changed()
     onWelcomedChanged: changed()
     onHintsEnabledChanged: changed()

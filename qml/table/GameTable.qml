@@ -13,6 +13,7 @@ Item {
     property bool sortHand: false
     // A first tap selects a card, a second plays it.
     property bool tapToSelect: false
+    property bool soundsEnabled: true
     // Every seat (for names in the last moves) and the move journal, which the pages share.
     property SeatModel seats: null
     property MoveJournal journal: null
@@ -147,6 +148,12 @@ Item {
         engine: table.engine
         journal: table.journal
         firstSeat: 1
+    }
+
+    Sounds {
+        objectName: "sounds"
+        journal: table.journal
+        enabled: table.soundsEnabled
     }
 
     TableAnimator {

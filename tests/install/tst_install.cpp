@@ -38,7 +38,8 @@ Item {
 // From the store's own lists (allowed_requires.conf, allowed_qmlimports.conf): the few names this program may
 // need. A module the store accepts only with its package installed maps to that package.
 const QStringList storeRequires
-    = {"libsailfishapp", "qt5-qtdeclarative-import-localstorageplugin", "qt5-qtgraphicaleffects"};
+    = {"libsailfishapp", "qt5-qtdeclarative-import-localstorageplugin", "qt5-qtgraphicaleffects",
+       "qt5-qtdeclarative-import-multimedia"};
 const QStringList storeImports = {"QtQuick 2.0",
                                   "QtQuick 2.1",
                                   "QtQuick 2.2",
@@ -56,10 +57,12 @@ const QStringList storeImports = {"QtQuick 2.0",
                                   "QtQml 2.1",
                                   "QtQml 2.2",
                                   "QtGraphicalEffects 1.0",
+                                  "QtMultimedia 5.6",
                                   "harbour.zavel 1.0"};
 const QHash<QString, QString> packageOfModule = {
     {"QtQuick.LocalStorage", "qt5-qtdeclarative-import-localstorageplugin"},
     {"QtGraphicalEffects", "qt5-qtgraphicaleffects"},
+    {"QtMultimedia", "qt5-qtdeclarative-import-multimedia"},
 };
 
 } // namespace

@@ -181,6 +181,22 @@ Item {
             compare(item("lastEventText").visible ? item("lastEventText").text : "", data.explained || "");
         }
 
+        // Sounds are made when first played; without an audio device (as here) the game goes on all the same,
+        // and with sounds off none is even made.
+        function test_soundsWithoutAudio_data() {
+            return [{ tag: "sounds on", on: true }, { tag: "sounds off", on: false }];
+        }
+
+        function test_soundsWithoutAudio(data) {
+            launch(simpleGame, { preferences: { soundsEnabled: data.on } });
+            var sounds = item("sounds");
+            compare(sounds.effects.play, undefined, "nothing made before the first sound");
+            tapCard("0_9");
+            waitForPlayer();
+            verify(playedByMe("0_9"));
+            compare(sounds.effects.play !== undefined, data.on);
+        }
+
         // With the option, the first tap selects the card and only the second plays it.
         function test_tapToSelect() {
             launch(simpleGame, { delay: 60000, preferences: { tapToSelect: true } });
