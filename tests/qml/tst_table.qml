@@ -75,6 +75,19 @@ Item {
             compare([item("playerMove").text, findChild(item("seat_1"), "seatLastMove").text], data.table);
         }
 
+        // The log comes back with its game after a restart; with another game restored it starts anew.
+        function test_logAcrossRestarts() {
+            launch("H 9H 8B KB H 7B 8L KL AB TL D TH");
+            tapCard("3_9");
+            waitForPlayer();
+            var before = logTexts();
+            compare(before.length, 3);
+            launch("", { keepGame: true, keepStorage: true });
+            compare(logTexts(), before.concat(["Game resumed where you left it"]));
+            launch("H 9H 8B KB H 7B 8L KL AB TL D TH");
+            compare(logTexts(), ["Game resumed where you left it"]);
+        }
+
         // A new deal starts the log anew; the log's page shows every line.
         function test_newDealAndPage() {
             launch("H 9H 8B KB H 7B 8L KL AB TL D TH");
