@@ -157,6 +157,13 @@ Rectangle {
         engine: gameEngine
     }
 
+    ExpertPlayers {
+        id: experts
+        engine: gameEngine
+        journal: moveJournal
+        levels: preferences.difficulties
+    }
+
     // The script engine collects its garbage when its heap fills up, in the middle of whatever runs then: a
     // move, or a frame of a flight. Collecting just after the table has settled keeps that pause out of both.
     Timer {
@@ -180,6 +187,9 @@ Rectangle {
             sortHand: preferences.sortHand
             tapToSelect: preferences.tapToSelect
             soundsEnabled: preferences.soundsEnabled
+            strengths: preferences.difficulties
+            experts: experts
+            hintsEnabled: preferences.hintsEnabled
             seats: seatModel
             journal: moveJournal
             timeScale: root.animationTimeScale

@@ -62,6 +62,8 @@ QtObject {
             engine.acceptPenalty();
         else if (key === Qt.Key_Z && engine.canDeclareZavel)
             engine.declareZavel();
+        else if (key === Qt.Key_Question || event.text === "?")
+            table.askHint();
         else
             return [Qt.Key_D, Qt.Key_A, Qt.Key_Z].indexOf(key) >= 0;
         return true;

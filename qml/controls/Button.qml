@@ -10,6 +10,8 @@ Item {
     property bool highlighted: false
     property real fontSize: Theme.fontNormal
     property color color: Theme.button
+    // Marked by a hint: a ring around the button.
+    property bool hinted: false
     signal clicked()
 
     implicitWidth: Math.max(label.implicitWidth + 28 * Theme.u, 72 * Theme.u)
@@ -18,6 +20,18 @@ Item {
     Accessible.role: Accessible.Button
     Accessible.name: text
     Accessible.onPressAction: if (enabled) button.clicked()
+
+    Rectangle {
+        // The hint's ring lies just outside the button.
+        property bool mayOverhang: true
+        anchors.fill: parent
+        anchors.margins: -4 * Theme.u
+        radius: Math.min(height, width) * 0.24
+        color: "transparent"
+        border.color: Theme.hint
+        border.width: 3 * Theme.u
+        visible: button.hinted
+    }
 
     Rectangle {
         readonly property color base: !button.enabled ? Theme.buttonDisabled

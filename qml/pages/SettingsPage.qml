@@ -24,7 +24,8 @@ Rectangle {
     readonly property bool hasPreferences: preferences !== null
     readonly property int nextPlayers: hasPreferences ? preferences.playerCount : 2
     readonly property var difficultyOptions: [Labels.difficultyName(0), Labels.difficultyName(1),
-                                              Labels.difficultyName(2), Labels.difficultyName(3)]
+                                              Labels.difficultyName(2), Labels.difficultyName(3),
+                                              Labels.difficultyName(4)]
 
     color: Theme.feltDark
 

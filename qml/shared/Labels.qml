@@ -129,12 +129,13 @@ QtObject {
         }
     }
 
-    // The strength of a computer player, 0 to 3.
+    // The strength of a computer player: the rules' levels 0 to 3, and 4 the Expert.
     function difficultyName(level) {
         switch (level) {
         case 0: return qsTr("Random");
         case 1: return qsTr("Easy");
         case 2: return qsTr("Normal");
+        case 4: return qsTr("Expert");
         default: return qsTr("Hard");
         }
     }

@@ -44,6 +44,8 @@ QtObject {
     // Warnings written on the dark felt.
     readonly property color warningText: "#ffb199"
     readonly property color highlight: "#ffffff"
+    // What a hint marks: the card, the button or the tile to take.
+    readonly property color hint: "#6ee7ff"
     readonly property color chip: "#e8e0c8"
     readonly property color chipText: "#1d1d1d"
 

@@ -17,8 +17,10 @@ QtObject {
 
     property int playerCount: 2
     property var names: ["", "", "", ""]
-    // The strength of seats 1 to 3 (index 0 unused), as the engine's codes 0 Random to 3 Hard.
+    // The strength of seats 1 to 3 (index 0 unused): the engine's codes 0 Random to 3 Hard, and 4 the Expert, for
+    // which the engine is told Hard while the Expert decides.
     property var difficulties: [1, 1, 2, 3]
+    readonly property int expertLevel: 4
     property int aiPlayDelay: 650
     property bool animationsEnabled: true
     property bool sortHand: false
@@ -49,7 +51,7 @@ QtObject {
         difficulties: function(v) {
             if (!isList(v, 4) || !v.every(whole))
                 return undefined;
-            return v.map(function(d) { return clamp(d, 0, 3); });
+            return v.map(function(d) { return clamp(d, 0, expertLevel); });
         },
         aiPlayDelay: function(v) { return whole(v) ? clamp(v, minimumDelay, maximumDelay) : undefined; },
         animationsEnabled: flag,
@@ -136,7 +138,7 @@ QtObject {
     }
 
     function setDifficulty(seat, level) {
-        var fitted = clamp(level, 0, 3);
+        var fitted = clamp(level, 0, expertLevel);
         if (fitted === difficulties[seat])
             return;
         var copy = difficulties.slice();
@@ -156,9 +158,9 @@ QtObject {
             engine.ai2Name = names[2];
             engine.ai3Name = names[3];
         } else if (key === "difficulties") {
-            engine.ai1Difficulty = difficulties[1];
-            engine.ai2Difficulty = difficulties[2];
-            engine.ai3Difficulty = difficulties[3];
+            engine.ai1Difficulty = Math.min(difficulties[1], 3);
+            engine.ai2Difficulty = Math.min(difficulties[2], 3);
+            engine.ai3Difficulty = Math.min(difficulties[3], 3);
         } else if (key === "aiPlayDelay") {
             engine.aiPlayDelay = aiPlayDelay;
         } else if (key === "animationsEnabled") {

@@ -13,6 +13,8 @@ Item {
     property bool playable: false
     property bool shaded: false
     property bool selected: false
+    // Marked by a hint.
+    property bool hinted: false
 
     width: 80 * Theme.u
     height: width * Theme.cardRatio
@@ -26,8 +28,8 @@ Item {
         anchors.fill: face
         anchors.margins: -Math.max(2, card.width * 0.05)
         radius: face.radius + Math.max(2, card.width * 0.05)
-        color: card.selected ? Theme.highlight : Theme.playable
-        visible: card.playable || card.selected
+        color: card.hinted ? Theme.hint : card.selected ? Theme.highlight : Theme.playable
+        visible: card.playable || card.selected || card.hinted
         opacity: card.selected ? 0.95 : 0.85
     }
 

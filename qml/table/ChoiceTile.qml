@@ -9,14 +9,16 @@ Rectangle {
     property string name
     property string key
     property bool showKey: false
+    // Marked by a hint.
+    property bool hinted: false
     // What the tile shows above its name; the chooser fills it.
     default property alias sign: signArea.data
     signal chosen()
 
     radius: 10 * Theme.u
     color: tap.pressed ? Theme.tilePressed : Theme.cardFace
-    border.color: Theme.cardEdge
-    border.width: Math.max(1, 2 * Theme.u)
+    border.color: hinted ? Theme.hint : Theme.cardEdge
+    border.width: hinted ? 5 * Theme.u : Math.max(1, 2 * Theme.u)
     Accessible.role: Accessible.Button
     Accessible.name: name
     Accessible.onPressAction: tile.chosen()

@@ -14,6 +14,12 @@ Item {
     // A first tap selects a card, a second plays it.
     property bool tapToSelect: false
     property bool soundsEnabled: true
+    // The strength chosen for each seat (index 0 unused), the Expert's 4 included, as the seats show it.
+    property var strengths: [1, 1, 2, 3]
+    // The Expert, for hints, while hints are on.
+    property ExpertPlayers experts: null
+    property bool hintsEnabled: true
+    readonly property var hint: experts && hintsEnabled ? experts.hint : ({})
     // Every seat (for names in the last moves) and the move journal, which the pages share.
     property SeatModel seats: null
     property MoveJournal journal: null
@@ -79,6 +85,12 @@ Item {
         }
         engine.rejectCard(handIndex);
         explanation = engine.lastEvent;
+    }
+
+    // Asks the Expert what the player should do now; the hint marks it until the next action.
+    function askHint() {
+        if (hintsEnabled && inputEnabled && experts !== null)
+            experts.askHint();
     }
 
     function playPosition(position) {
@@ -175,7 +187,8 @@ Item {
         (Theme.fontNormal + Theme.fontSmall + Theme.fontNormal) * 1.35 + (landscape ? 50 : 70) * u)
         + 2 * Math.ceil(Theme.fontSmall * 1.25)
     readonly property real handHeight: (landscape ? 172 : 212) * u
-    readonly property real actionsHeight: landscape ? 3 * actions.preferredButtonHeight + 2 * actions.spacing
+    readonly property real actionsHeight: landscape ? actions.rowsUpright * actions.preferredButtonHeight
+                                                      + (actions.rowsUpright - 1) * actions.spacing
                                                     : Math.max(64 * u, Theme.fontNormal * 1.4 + 24 * u)
     readonly property real infoHeight: infoPanel.implicitHeight
     readonly property real centerTop: topBarHeight + seatsHeight + 2 * margin
@@ -213,9 +226,8 @@ Item {
         width: table.mainWidth - 2 * table.margin
         height: table.seatsHeight
         seats: opponentModel
-        strengths: table.hasEngine ? [Labels.difficultyName(table.engine.ai1Difficulty),
-                                      Labels.difficultyName(table.engine.ai2Difficulty),
-                                      Labels.difficultyName(table.engine.ai3Difficulty)] : []
+        strengths: [Labels.difficultyName(table.strengths[1]), Labels.difficultyName(table.strengths[2]),
+                    Labels.difficultyName(table.strengths[3])]
         winner: table.hasEngine ? table.engine.winnerPlayer : -1
         gameOver: table.gameOver
         cardsOnTheWay: animator.toHand
@@ -296,6 +308,11 @@ Item {
         canDeclare: table.hasEngine && table.engine.canDeclareZavel
         declared: table.hasEngine && table.engine.zavelArmed
         penaltyText: table.hasEngine ? table.engine.penaltyText : ""
+        hintShown: table.hintsEnabled && table.experts !== null
+        hintEnabled: table.inputEnabled
+        hinted: table.hint.kind === "draw" || table.hint.kind === "accept" || table.hint.kind === "zavel"
+                ? table.hint.kind : ""
+        onHintClicked: table.askHint()
         onDrawClicked: table.engine.drawCard()
         onAcceptClicked: table.engine.acceptPenalty()
         onDeclareClicked: table.engine.declareZavel()
@@ -327,6 +344,7 @@ Item {
         hiddenIds: animator.toHand
         inputEnabled: table.inputEnabled
         tapToSelect: table.tapToSelect
+        hintedIndex: table.hint.kind === "card" ? table.hint.handIndex : -1
         // A card let go over the pile is played, or explained, as a tap would.
         onCardDropped: {
             var p = mapToItem(pileView, x, y);
@@ -369,6 +387,7 @@ Item {
             onLoaded: {
                 item.objectName = "suitChooser";
                 item.showKeys = Qt.binding(function() { return table.showKeys; });
+                item.hinted = Qt.binding(function() { return table.hint.kind === "suit" ? table.hint.choice : -1; });
                 item.names = [table.engine.suitName(0), table.engine.suitName(1), table.engine.suitName(2),
                               table.engine.suitName(3)];
                 item.chosen.connect(table.engine.chooseSuit);
@@ -386,6 +405,7 @@ Item {
                     names.push(table.engine.rankName(rank));
                 item.objectName = "rankChooser";
                 item.showKeys = Qt.binding(function() { return table.showKeys; });
+                item.hinted = Qt.binding(function() { return table.hint.kind === "rank" ? table.hint.choice : -1; });
                 item.names = names;
                 item.chosen.connect(table.engine.chooseRank);
             }

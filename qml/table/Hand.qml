@@ -26,6 +26,8 @@ Item {
     // The selection, by the keyboard or a first tap, as a position in the displayed order; -1 for none.
     property int selectedPosition: -1
     property bool tapToSelect: false
+    // The card a hint names, by the engine's hand index; -1 for none.
+    property int hintedIndex: -1
 
     signal cardTapped(int handIndex)
     // A card let go after a drag, at this point of the hand's own coordinates.
@@ -115,6 +117,7 @@ Item {
             playable: hand.inputEnabled && canPlay
             shaded: hand.inputEnabled && !canPlay
             selected: index === hand.selectedPosition
+            hinted: model.handIndex === hand.hintedIndex
             opacity: hand.hiddenIds[model.cardId] !== undefined ? 0 : 1
             Accessible.role: Accessible.Button
             Accessible.name: Labels.cardName(model.suit, model.rank) + (playable ? ", " + qsTr("playable") : "")

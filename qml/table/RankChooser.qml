@@ -8,6 +8,8 @@ Rectangle {
 
     property var names: ["", "", "", "", "", "", "", ""]
     property bool showKeys: false
+    // The rank a hint names, or -1.
+    property int hinted: -1
     signal chosen(int rank)
 
     radius: 16 * Theme.u
@@ -56,6 +58,7 @@ Rectangle {
                 name: chooser.names[index] || ""
                 key: Labels.rankKey(rank)
                 showKey: chooser.showKeys
+                hinted: chooser.hinted === rank
                 onChosen: chooser.chosen(rank)
 
                 Rectangle {

@@ -7,6 +7,8 @@ Rectangle {
 
     property var names: ["", "", "", ""]
     property bool showKeys: false
+    // The suit a hint names, or -1.
+    property int hinted: -1
     signal chosen(int suit)
 
     radius: 16 * Theme.u
@@ -53,6 +55,7 @@ Rectangle {
                 name: chooser.names[index] || ""
                 key: Labels.suitKey(index)
                 showKey: chooser.showKeys
+                hinted: chooser.hinted === index
                 onChosen: chooser.chosen(index)
 
                 SuitSymbol {

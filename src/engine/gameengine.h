@@ -24,6 +24,7 @@
 #include "gamecore.h"
 #include "gameobserver.h"
 #include "pacing.h"
+#include "seatchooser.h"
 
 #include <QObject>
 #include <QString>
@@ -169,6 +170,10 @@ public:
     const Zavel::GameCore &core() const { return m_core; }
     void addObserver(GameObserver *observer);
     void removeObserver(GameObserver *observer);
+    // The seat (1 to 3) decides through this chooser instead of its level; null gives the level back.
+    void setSeatChooser(int seat, SeatChooser *chooser);
+    // A chooser that could not answer has its answer now: the move it held up goes on.
+    void seatChooserReady();
 
 signals:
     void statusChanged();
@@ -198,6 +203,9 @@ private:
     // Computer turns
     void scheduleAiMove();
     void performAiMove();
+    SeatChooser *chooserOf(int seat) const;
+    void prepareChooser();
+    Zavel::AiAction chosenAction(int seat, bool *waiting);
 
     // Visual phases
     void requestCardAnimation(const QString &cardId, int playedBy, int oldHandIndex,
@@ -230,6 +238,8 @@ private:
     Autosave m_autosave;
     Pacing m_pacing{this};
     std::vector<GameObserver *> m_observers;
+    SeatChooser *m_choosers[4] = {};
+    bool m_waitingForChooser = false;
 };
 
 #endif

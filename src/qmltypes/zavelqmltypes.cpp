@@ -1,6 +1,7 @@
 #include "zavelqmltypes.h"
 
 #include "databaseguard.h"
+#include "expertplayers.h"
 #include "gameengine.h"
 #include "handmodel.h"
 #include "movejournal.h"
@@ -18,4 +19,5 @@ void registerZavelTypes()
     qmlRegisterType<SeatModel>(uri, 1, 0, "SeatModel");
     qmlRegisterType<MoveJournal>(uri, 1, 0, "MoveJournal");
     qmlRegisterType<DatabaseGuard>(uri, 1, 0, "DatabaseGuard");
+    qmlRegisterType<ExpertPlayers>(uri, 1, 0, "ExpertPlayers");
 }
