@@ -7,6 +7,17 @@ namespace Zavel {
 
 namespace {
 
+// At most this many kept guesses per seat are remembered as stand-ins.
+constexpr std::size_t keptGuessLimit = 32;
+
+CardSet cardsOf(const std::vector<Card> &cards, std::size_t from = 0)
+{
+    CardSet set = 0;
+    for (std::size_t i = from; i < cards.size(); ++i)
+        set |= cardBit(cards[i]);
+    return set;
+}
+
 void shuffle(Card *cards, std::size_t count, ExpertRandom &rng)
 {
     for (std::size_t i = count; i > 1; --i)
@@ -40,6 +51,11 @@ void HandSampler::Pool::choose(std::size_t count, ExpertRandom &rng)
         std::swap(cards[free + i], cards[free + i + rng.below(left - i)]);
 }
 
+CardSet HandSampler::Pool::freeCards() const
+{
+    return cardsOf(cards, free);
+}
+
 void HandSampler::Pool::bringForward(const Card *chosen, std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i) {
@@ -67,6 +83,8 @@ HandSampler::HandSampler(const SeatView &view, const std::vector<MoveRecord> &hi
         if (seat != view.seat)
             m_order.push_back(seat);
     }
+    m_effort.assign(static_cast<std::size_t>(view.playerCount), 0);
+    m_keptGuesses.resize(static_cast<std::size_t>(view.playerCount));
 }
 
 // The two kinds of unseen cards after a known reshuffle; false when the counts do not add up (nothing known, or a
@@ -99,8 +117,9 @@ void HandSampler::sample(ExpertRandom &rng, HiddenDeal *deal)
 {
     m_kept.free = 0;
     m_reshuffled.free = 0;
-    for (std::size_t i = m_order.size(); i > 1; --i)
-        std::swap(m_order[i - 1], m_order[rng.below(i)]);
+    std::stable_sort(m_order.begin(), m_order.end(), [this](int a, int b) {
+        return m_effort[static_cast<std::size_t>(a)] > m_effort[static_cast<std::size_t>(b)];
+    });
 
     deal->hands.resize(static_cast<std::size_t>(m_view.playerCount));
     deal->hands[static_cast<std::size_t>(m_view.seat)].clear();
@@ -117,11 +136,13 @@ void HandSampler::sample(ExpertRandom &rng, HiddenDeal *deal)
 // Leaves the guessed hand in m_guess and takes its cards out of the pools.
 void HandSampler::guessHand(int seat, ExpertRandom &rng)
 {
+    const auto index = static_cast<std::size_t>(seat);
     std::size_t kept = 0;
     int furthest = -1;
     bool found = false;
     for (int attempt = 0; attempt < m_attempts && !found; ++attempt) {
-        kept = takeGuess(static_cast<std::size_t>(seat), rng);
+        kept = takeGuess(index, rng);
+        ++m_effort[index];
         const Verdict verdict = weigh(seat, rng.unit(), rng);
         found = verdict.kept;
         if (!found && verdict.depth > furthest) {
@@ -129,8 +150,24 @@ void HandSampler::guessHand(int seat, ExpertRandom &rng)
             m_furthest = m_guess;
         }
     }
-    if (!found) {
+    std::vector<std::vector<Card>> &earlier = m_keptGuesses[index];
+    if (found) {
+        if (earlier.size() < keptGuessLimit)
+            earlier.push_back(m_guess);
+        else
+            earlier[rng.below(keptGuessLimit)] = m_guess;
+    } else {
+        // A guess kept for an earlier deal is a sounder stand-in than the furthest refused one, if its cards are free.
         m_guess = m_furthest;
+        const CardSet free = m_kept.freeCards() | m_reshuffled.freeCards();
+        const std::size_t start = earlier.empty() ? 0 : rng.below(earlier.size());
+        for (std::size_t i = 0; i < earlier.size(); ++i) {
+            const std::vector<Card> &guess = earlier[(start + i) % earlier.size()];
+            if ((cardsOf(guess) & ~free) == 0) {
+                m_guess = guess;
+                break;
+            }
+        }
         m_kept.bringForward(m_guess.data(), kept);
         m_reshuffled.bringForward(m_guess.data() + kept, m_guess.size() - kept);
     }

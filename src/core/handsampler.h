@@ -12,9 +12,11 @@
 // Each other seat's hand is drawn from the free cards of each kind, then followed back along the seat's trail (a
 // play gives its card back; a draw takes back as many of the cards held then that it may have taken, chosen at
 // random) and weighed at each of its latest judged steps by its level's model. The guess is kept with a
-// probability equal to that weight, so kept hands follow the weights; a seat whose guesses are all refused within
-// the attempts keeps the one that went furthest back. The seats are dealt in a random order, so that none is always
-// guessed from the leftovers of the others. What is left makes the talon, in random order.
+// probability equal to that weight, so kept hands follow the weights. A seat whose guesses are all refused within the
+// attempts takes one kept for it in an earlier deal whose cards are still free, or else the guess that went furthest
+// back. The seats are dealt in order of the guesses they have needed
+// so far, the hardest first: a seat whose steps say little about its hand is as well guessed from the leftovers,
+// while one that needs particular cards would often find them gone. What is left makes the talon, in random order.
 //
 // A sampler depends on nothing but the view, the history and the random engine it is given.
 
@@ -55,6 +57,7 @@ private:
         std::size_t free = 0;
 
         void choose(std::size_t count, ExpertRandom &rng); // a random choice into cards[free, free + count)
+        CardSet freeCards() const;
         void bringForward(const Card *chosen, std::size_t count); // makes `chosen` the choice again
     };
 
@@ -84,7 +87,9 @@ private:
     std::vector<Card> m_guess;
     std::vector<Card> m_held;
     std::vector<Card> m_furthest;
-    std::vector<int> m_order;
+    std::vector<int> m_order; // the other seats, the hardest to guess first
+    std::vector<long long> m_effort; // per seat: the guesses tried so far
+    std::vector<std::vector<std::vector<Card>>> m_keptGuesses; // per seat: some of its guesses kept so far
 };
 
 } // namespace Zavel
