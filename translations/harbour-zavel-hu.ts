@@ -23,6 +23,15 @@
         <source>Accept</source>
         <translation>Vállald</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <extracomment>The hint button: one or two characters, a question mark</extracomment>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmDialog</name>
@@ -457,6 +466,10 @@
         <source>Hearts</source>
         <comment>asked for</comment>
         <translation>pirosat</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Mester</translation>
     </message>
 </context>
 <context>

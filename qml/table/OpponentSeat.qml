@@ -92,6 +92,7 @@ Item {
 
     Text {
         id: strengthLabel
+        objectName: "seatStrength"
         anchors.top: nameLabel.bottom
         anchors.horizontalCenter: parent.horizontalCenter
         width: Math.min(implicitWidth, parent.width - 16 * Theme.u)

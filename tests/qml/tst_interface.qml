@@ -197,6 +197,40 @@ Item {
             compare(sounds.effects.play !== undefined, data.on);
         }
 
+        function test_hint_data() {
+            return [
+                { tag: "a card or the penalty", game: "H 8B KB KH 9L TA 7H H 8H 9H UB 7L D TH 7A/1 draw=2",
+                  marked: function(hint) {
+                      return hint.kind === "accept" ? item("acceptButton").hinted
+                                                    : findChild(item("hand"), "handCard_3_7").hinted;
+                  } },
+                { tag: "Zavél! first", game: "H 9H 8B H 7B 8L KL AB TL D TH",
+                  marked: function(hint) { return hint.kind === "zavel" && item("zavelButton").hinted; } },
+                { tag: "by its key, a suit in the chooser", game: "H UB 8B KB 9H H 8A 9A KA 7B TA D TH", key: true,
+                  upper: true,
+                  marked: function(hint) { return hint.kind === "suit" && item("suitButton_" + hint.choice).hinted; } }
+            ];
+        }
+
+        // The hint asks the Expert what the player should do now and marks it: a legal action, and nothing in the
+        // game changes until the player acts.
+        function test_hint(data) {
+            launch(data.game, { delay: 60000, preferences: { hintsEnabled: true, zavelHintShown: true } });
+            if (data.upper) {
+                tapCard("0_12");
+                waitShown("suitChooser");
+                waitForPlayer();
+            }
+            var revision = engine.stateRevision;
+            if (data.key)
+                app.handleKey({ key: Qt.Key_Question, text: "?", accepted: false });
+            else
+                click("hintButton");
+            tryVerify(function() { return app.table.hint.kind !== undefined; }, 3000, "a hint comes");
+            verify(data.marked(app.table.hint), "marked: " + JSON.stringify(app.table.hint));
+            compare(engine.stateRevision, revision, "the game did not change");
+        }
+
         // With the option, the first tap selects the card and only the second plays it.
         function test_tapToSelect() {
             launch(simpleGame, { delay: 60000, preferences: { tapToSelect: true } });

@@ -21,6 +21,7 @@ Item {
             click("playerCount_2");
             item("playerNameField").text = "Cleo";
             click("difficulty2_0");
+            click("difficulty1_4");
             // Further down the page: their signals, as a tap sends them.
             item("textSize_2").clicked();
             item("animationsSwitch").clicked();
@@ -30,6 +31,9 @@ Item {
             compare([engine.playerCount, engine.playerName, engine.ai1Name, engine.ai2Difficulty, engine.aiPlayDelay,
                      engine.animationsEnabled, app.sortHand, app.preferences.textSize],
                     [4, "Cleo", "", 0, 1250, false, true, 2]);
+            // The Expert is remembered and shown on its seat, while the engine plays the seat's level as Hard.
+            compare([app.preferences.difficulties[1], engine.ai1Difficulty], [4, 3]);
+            compare(findChild(item("seat_1"), "seatStrength").text, "Expert");
             compare(engine.activePlayerCount, 4, "the first deal uses them");
             app.preferences.playerCount = 3;
             launch("H 8B 9B KH H 8H 9H D TA", { keepStorage: true });
