@@ -139,6 +139,7 @@ Rectangle {
         engine: gameEngine
         journal: moveJournal
         seats: seatModel
+        preferences: preferences
     }
 
     GameEngine {

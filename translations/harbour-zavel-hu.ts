@@ -822,20 +822,12 @@
 <context>
     <name>StatisticsPage</name>
     <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
         <source>Won</source>
         <translation>Nyert</translation>
     </message>
     <message>
         <source>Abandoned</source>
         <translation>Félbehagyva</translation>
-    </message>
-    <message>
-        <source>%1 won</source>
-        <translation>%1 nyert</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -900,6 +892,22 @@
     <message>
         <source>Reset</source>
         <translation>Törlés</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Vesztett</translation>
+    </message>
+    <message>
+        <source>By the strongest opponent</source>
+        <translation>A legerősebb ellenfél szerint</translation>
+    </message>
+    <message>
+        <source>%1: %2 played, %3 won, %4</source>
+        <translation>%1: %2 játszma, %3 nyert, %4</translation>
     </message>
 </context>
 <context>

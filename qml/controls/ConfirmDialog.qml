@@ -10,6 +10,8 @@ Item {
     property string acceptText: qsTr("Yes")
     property string rejectText: qsTr("Cancel")
     property bool opened: false
+    // A question whose yes deletes something: the safe answer is the one offered first.
+    property bool destructive: false
     signal accepted()
     signal rejected()
     signal closed()
@@ -85,6 +87,7 @@ Item {
                 Button {
                     objectName: "confirmNo"
                     text: dialog.rejectText
+                    highlighted: dialog.destructive
                     onClicked: {
                         dialog.rejected();
                         dialog.close();
@@ -94,7 +97,7 @@ Item {
                 Button {
                     objectName: "confirmYes"
                     text: dialog.acceptText
-                    highlighted: true
+                    highlighted: !dialog.destructive
                     onClicked: {
                         dialog.accepted();
                         dialog.close();

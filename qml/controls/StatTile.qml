@@ -17,10 +17,15 @@ Rectangle {
     Accessible.role: Accessible.StaticText
     Accessible.name: label + ": " + value
 
+    // A figure too wide for its tile shrinks rather than spill out of it.
     Text {
         id: valueText
         anchors.horizontalCenter: parent.horizontalCenter
         y: 5 * Theme.u
+        width: parent.width - 8 * Theme.u
+        horizontalAlignment: Text.AlignHCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Theme.fontSmall * 0.6
         text: tile.value
         color: Theme.accent
         font.pixelSize: Theme.fontLarge

@@ -2,8 +2,9 @@ import QtQuick 2.6
 import "../controls"
 import "../shared"
 
-// How the player has done: all games, then by number of players, the abandoned games apart, and the last
-// ten results. The figures come from the statistics object; a reset asks first.
+// How the player has done: all games, then by number of players and by the strongest opponent met, the
+// abandoned games apart, and the last ten results. The figures come from the statistics object; a reset asks
+// first.
 Rectangle {
     id: page
 
@@ -13,12 +14,14 @@ Rectangle {
     readonly property real u: Theme.u
     readonly property var summary: statistics ? statistics.summary : null
     readonly property var levelNames: [Labels.difficultyName(0), Labels.difficultyName(1),
-                                       Labels.difficultyName(2), Labels.difficultyName(3)]
+                                       Labels.difficultyName(2), Labels.difficultyName(3),
+                                       Labels.difficultyName(4)]
 
     color: Theme.feltDark
 
+    // A win rate, or a dash before there is any game to count.
     function percent(value) {
-        return qsTr("%1 %").arg(value);
+        return value < 0 ? "—" : qsTr("%1%").arg(value);
     }
 
     function outcomeText(result) {
@@ -26,14 +29,19 @@ Rectangle {
             return qsTr("Won");
         if (result.outcome === "abandoned")
             return qsTr("Abandoned");
-        return qsTr("%1 won").arg(result.winner);
+        return qsTr("Lost");
+    }
+
+    // A name the player left as the engine's own is shown in today's language.
+    function opponentName(o) {
+        return o.name.length > 0 || o.seat === undefined ? o.name : qsTranslate("GameEngine", "AI %1").arg(o.seat);
     }
 
     function opponentsText(result) {
         var names = [];
         for (var i = 0; i < result.opponents.length; ++i) {
             var o = result.opponents[i];
-            names.push(qsTr("%1 (%2)").arg(o.name).arg(levelNames[o.level] || ""));
+            names.push(qsTr("%1 (%2)").arg(opponentName(o)).arg(levelNames[o.level] || ""));
         }
         return qsTr("Against %1").arg(names.join(", "));
     }
@@ -97,13 +105,15 @@ Rectangle {
                         wrapMode: Text.Wrap
                     }
 
-                    Row {
+                    Grid {
                         id: tiles
                         objectName: "tally_" + index
                         width: parent.width
                         spacing: 6 * u
+                        // Five in a row while each keeps room for its figure and its words, else three.
+                        columns: width / 5 >= Theme.fontLarge * 4 ? 5 : 3
 
-                        readonly property real tileWidth: (width - 4 * spacing) / 5
+                        readonly property real tileWidth: (width - (columns - 1) * spacing) / columns
 
                         StatTile { objectName: "played"; width: tiles.tileWidth; value: tally.played; label: qsTr("Played") }
                         StatTile { objectName: "won"; width: tiles.tileWidth; value: tally.won; label: qsTr("Won") }
@@ -111,6 +121,30 @@ Rectangle {
                         StatTile { objectName: "streak"; width: tiles.tileWidth; value: tally.streak; label: qsTr("Streak") }
                         StatTile { objectName: "best"; width: tiles.tileWidth; value: tally.best; label: qsTr("Best streak") }
                     }
+                }
+            }
+
+            Text {
+                width: parent.width
+                visible: page.summary !== null && page.summary.byStrongest.length > 0
+                text: qsTr("By the strongest opponent")
+                color: Theme.accent
+                font.pixelSize: Theme.fontLarge
+                font.bold: true
+                wrapMode: Text.Wrap
+            }
+
+            Repeater {
+                model: page.summary ? page.summary.byStrongest : []
+
+                Text {
+                    objectName: "strongest_" + modelData.level
+                    width: column.width
+                    text: qsTr("%1: %2 played, %3 won, %4").arg(page.levelNames[modelData.level] || "")
+                          .arg(modelData.tally.played).arg(modelData.tally.won).arg(page.percent(modelData.tally.rate))
+                    color: Theme.text
+                    font.pixelSize: Theme.fontNormal
+                    wrapMode: Text.Wrap
                 }
             }
 
@@ -183,6 +217,7 @@ Rectangle {
         title: qsTr("Reset the statistics?")
         message: qsTr("Every result is deleted. This cannot be undone.")
         acceptText: qsTr("Reset")
+        destructive: true
         onAccepted: page.statistics.reset()
     }
 }

@@ -16,6 +16,8 @@ QtObject {
     // Who played and whether anybody acted: the game's identity, and the seats' names.
     property MoveJournal journal
     property SeatModel seats
+    // The names and strengths the player chose, kept with each result as chosen.
+    property QtObject preferences
     // Oldest first; the in-memory list goes on counting when the store is unusable.
     property var results: []
     property string lastCounted: ""
@@ -41,11 +43,13 @@ QtObject {
         lastCounted = meta.length > 0 ? meta[0].value : "";
     }
 
+    // A name the player left as the engine's own is kept empty, to be shown in the language of the day.
     function opponentsOf() {
-        var levels = [engine.ai1Difficulty, engine.ai2Difficulty, engine.ai3Difficulty];
         var list = [];
-        for (var seat = 1; seat < seats.count; ++seat)
-            list.push({ name: seats.name(seat), level: levels[seat - 1] });
+        for (var seat = 1; seat < seats.count; ++seat) {
+            list.push({ seat: seat, name: preferences.names[seat].trim().length > 0 ? seats.name(seat) : "",
+                        level: preferences.difficulties[seat] });
+        }
         return list;
     }
 

@@ -73,6 +73,21 @@ void writeLongTurns(const QString &words)
     file.start(QStringLiteral("layout"), records, GameText::stateText(words.toStdString()));
 }
 
+QVariantList statisticsResults()
+{
+    QVariantList results;
+    for (int level = 0; level <= 4; ++level) {
+        const QVariantMap opponent{
+            {"seat", 1}, {"name", level == 0 ? QString() : QStringLiteral("Konstantin Wolkenstein")}, {"level", level}};
+        results << QVariantMap{{"finished", "2026-12-01T10:00:00Z"},
+                               {"players", 2 + level % 3},
+                               {"outcome", level == 1 ? "lost" : "won"},
+                               {"winner", ""},
+                               {"opponents", QVariantList{opponent}}};
+    }
+    return results;
+}
+
 QString rectText(const QRectF &r)
 {
     const auto n = [](qreal v) {
@@ -511,6 +526,9 @@ void TestLayout::layout()
                 Q_ARG(QVariant, setUp == QLatin1String("language") ? QStringLiteral("settings") : setUp.mid(5)));
         else if (setUp.endsWith(QLatin1String("Open")))
             root->setProperty(qPrintable(setUp), true);
+        // The statistics with figures as wide as they come: a win rate of 100 %, and games against every level.
+        if (setUp == QLatin1String("page statistics"))
+            root->property("statistics").value<QObject *>()->setProperty("results", statisticsResults());
         for (m_textSize = 0; m_textSize < 3; ++m_textSize) {
             preferences->setProperty("textSize", m_textSize);
             m_shownBefore.clear();

@@ -126,17 +126,29 @@ Item {
     InterfaceCase {
         name: "Statistics"
 
-        function result(outcome, players) {
-            return { outcome: outcome, players: players, finished: "2026-12-01T10:00:00Z", winner: "", opponents: [] };
+        function result(outcome, players, levels) {
+            return { outcome: outcome, players: players, finished: "2026-12-01T10:00:00Z", winner: "",
+                     opponents: (levels || []).map(function(level, i) { return { seat: i + 1, name: "", level: level }; }) };
+        }
+
+        // Each game counts under its strongest opponent, the Expert above the others, then by code.
+        function test_byStrongest() {
+            var results = [result("won", 3, [1, 4]), result("lost", 2, [3]), result("won", 4, [0, 2, 3]),
+                           result("abandoned", 2, [4]), result("lost", 2, [4])];
+            compare(Stats.summarize(results).byStrongest.map(function(s) {
+                return [s.level, s.tally.played, s.tally.won, s.tally.rate];
+            }), [[4, 2, 1, 50], [3, 2, 1, 50]]);
         }
 
         function test_counting_data() {
             return [
-                { tag: "nothing yet", outcomes: [], overall: [0, 0, 0, 0, 0], four: [0, 0, 0, 0, 0], abandoned: 0 },
+                { tag: "nothing yet", outcomes: [], overall: [0, 0, -1, 0, 0], four: [0, 0, -1, 0, 0], abandoned: 0 },
                 { tag: "a win and a loss", outcomes: ["won 4", "lost 4"], overall: [2, 1, 50, 0, 1],
                   four: [2, 1, 50, 0, 1], abandoned: 0 },
                 { tag: "streaks", outcomes: ["won 2", "won 3", "lost 2", "won 2", "won 4", "won 2"],
                   overall: [6, 5, 83, 3, 3], four: [1, 1, 100, 1, 1], abandoned: 0 },
+                { tag: "nothing with four", outcomes: ["won 2"], overall: [1, 1, 100, 1, 1], four: [0, 0, -1, 0, 0],
+                  abandoned: 0 },
                 { tag: "abandoned apart, ending a streak", outcomes: ["won 4", "abandoned 4", "won 4"],
                   overall: [2, 2, 100, 1, 1], four: [2, 2, 100, 1, 1], abandoned: 1 },
                 { tag: "per player count", outcomes: ["won 2", "lost 3", "won 4", "lost 4"],
@@ -184,7 +196,7 @@ Item {
             tryVerify(function() { return app.statistics.results.length === 1; }, 3000, "the game is counted");
             compare(app.statistics.results.map(function(r) { return [r.outcome, r.players, r.winner]; }),
                     [["won", 2, "Player"]]);
-            compare(app.statistics.results[0].opponents, [{ name: "AI 1", level: 1 }]);
+            compare(app.statistics.results[0].opponents, [{ seat: 1, name: "", level: 1 }], "a default name kept as such");
             compare(storageSupport.rows("results"), ["won"]);
         }
 
