@@ -37,9 +37,8 @@ Item {
 
 // From the store's own lists (allowed_requires.conf, allowed_qmlimports.conf): the few names this program may
 // need. A module the store accepts only with its package installed maps to that package.
-const QStringList storeRequires
-    = {"libsailfishapp", "qt5-qtdeclarative-import-localstorageplugin", "qt5-qtgraphicaleffects",
-       "qt5-qtdeclarative-import-multimedia"};
+const QStringList storeRequires = {"libsailfishapp", "qt5-qtdeclarative-import-localstorageplugin",
+                                   "qt5-qtgraphicaleffects", "qt5-qtdeclarative-import-multimedia"};
 const QStringList storeImports = {"QtQuick 2.0",
                                   "QtQuick 2.1",
                                   "QtQuick 2.2",
