@@ -1,5 +1,7 @@
 #include "cardlistmodel.h"
 
+#include "rowmap.h"
+
 #include <algorithm>
 
 namespace {
@@ -58,13 +60,7 @@ QHash<int, QByteArray> CardListModel::roleNames() const
 
 QVariantMap CardListModel::get(int row) const
 {
-    QVariantMap map;
-    if (row < 0 || row >= count())
-        return map;
-    const QHash<int, QByteArray> roles = roleNames();
-    for (auto it = roles.constBegin(); it != roles.constEnd(); ++it)
-        map.insert(QString::fromLatin1(it.value()), data(index(row), it.key()));
-    return map;
+    return rowMap(*this, row);
 }
 
 int CardListModel::rowOf(const QString &cardId) const

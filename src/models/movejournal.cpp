@@ -1,5 +1,7 @@
 #include "movejournal.h"
 
+#include "rowmap.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -118,13 +120,7 @@ QHash<int, QByteArray> MoveJournal::roleNames() const
 
 QVariantMap MoveJournal::get(int row) const
 {
-    QVariantMap map;
-    if (row < 0 || row >= count())
-        return map;
-    const QHash<int, QByteArray> roles = roleNames();
-    for (auto it = roles.constBegin(); it != roles.constEnd(); ++it)
-        map.insert(QString::fromLatin1(it.value()), data(index(row), it.key()));
-    return map;
+    return rowMap(*this, row);
 }
 
 QVariantList MoveJournal::lastTurn(int seat) const

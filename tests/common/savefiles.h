@@ -52,6 +52,19 @@ inline bool writeGame(const QString &words)
     return core.validate() && writeFile(savePath(), QByteArray::fromStdString(core.serializeState()));
 }
 
+// The game the words describe as the autosave at `path`, for an engine told to keep it there.
+inline bool writeGameTo(const QString &path, const QString &words)
+{
+    return writeFile(path, QByteArray::fromStdString(GameText::stateText(words.toStdString())));
+}
+
+// An empty folder of the test's own, made anew before each test function.
+inline void emptyFolder(const QString &path)
+{
+    QDir(path).removeRecursively();
+    QDir().mkpath(path);
+}
+
 // Unlike QTest::qWaitFor, wakes on every event, so chained zero-delay moves run at full speed.
 inline bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 5000)
 {

@@ -103,11 +103,7 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
     }
 
-    void init()
-    {
-        QDir(m_home.path()).removeRecursively();
-        QDir().mkpath(m_home.path());
-    }
+    void init() { emptyFolder(m_home.path()); }
 
     void hand_data();
     void hand();
@@ -127,7 +123,7 @@ private:
         engine->setAiPlayDelay(60000);
         engine->setAnimationsEnabled(false);
         if (!words.isEmpty())
-            QVERIFY(writeFile(autosave(), QByteArray::fromStdString(GameText::stateText(words.toStdString()))));
+            QVERIFY(writeGameTo(autosave(), words));
         engine->start();
         QVERIFY(waitUntil([&] { return engine->visualPhase() == GameEngine::Idle; }));
     }

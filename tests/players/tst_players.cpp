@@ -50,11 +50,7 @@ private slots:
         QVERIFY(m_home.isValid());
         QStandardPaths::setTestModeEnabled(true);
     }
-    void init()
-    {
-        QDir(m_home.path()).removeRecursively();
-        QDir().mkpath(m_home.path());
-    }
+    void init() { emptyFolder(m_home.path()); }
 
     void wholeGamesWithExperts();
     void restoredGameDecidesAsBefore();
@@ -78,6 +74,20 @@ private:
     }
 
     QString savedAutosave() const { return m_home.filePath(QStringLiteral("autosave-v1.txt")); }
+
+    // Seat 1 holds the Nine and the Eight of Hearts, which fit, and the King of Leaves, and decides through the
+    // stub; the engine waits, paused, until the test lets it go on.
+    bool startWithStub(GameEngine *engine, StubChooser *stub)
+    {
+        const bool written = writeGameTo(savedAutosave(), "H 8B KB KH H 9H 8H KL D TH turn=1");
+        engine->setSaveFilePath(savedAutosave());
+        engine->setAnimationsEnabled(false);
+        engine->setAiPlayDelay(0);
+        engine->setPaused(true);
+        engine->start();
+        engine->setSeatChooser(1, stub);
+        return written;
+    }
 
     QTemporaryDir m_home;
 };
@@ -117,7 +127,7 @@ void TestPlayers::wholeGamesWithExperts()
 void TestPlayers::restoredGameDecidesAsBefore()
 {
     const QString game = "H 8B KB KH 9L TA H 8H 9H UB 7L LA 8A 9A TB TL H KL KA 7B LB 9B D TH/0 turn=1";
-    QVERIFY(writeFile(savedAutosave(), QByteArray::fromStdString(GameText::stateText(game.toStdString()))));
+    QVERIFY(writeGameTo(savedAutosave(), game));
     QStringList decided;
     for (int run = 0; run < 2; ++run) {
         GameEngine engine;
@@ -148,19 +158,12 @@ void TestPlayers::restoredGameDecidesAsBefore()
 // An answer the rules refuse is replaced by a legal action, found without the game's random engine.
 void TestPlayers::wrongAnswerFallsBack()
 {
-    const QString game = "H 8B KB KH H 9H 8H KL D TH turn=1";
-    QVERIFY(writeFile(savedAutosave(), QByteArray::fromStdString(GameText::stateText(game.toStdString()))));
     GameEngine engine;
     MoveJournal journal;
     StubChooser stub;
     stub.reply = {Zavel::AiActionType::Draw}; // seat 1 holds cards that fit: it may not draw
-    engine.setSaveFilePath(savedAutosave());
-    engine.setAnimationsEnabled(false);
-    engine.setAiPlayDelay(0);
     journal.setEngine(&engine);
-    engine.setPaused(true);
-    engine.start();
-    engine.setSeatChooser(1, &stub);
+    QVERIFY(startWithStub(&engine, &stub));
     const QByteArray rng = engineLine(engine.core());
     engine.setPaused(false);
     QVERIFY(waitUntil([&] { return engine.turnPlayer() == 0; }));
@@ -172,19 +175,12 @@ void TestPlayers::wrongAnswerFallsBack()
 // its level, and the game goes on.
 void TestPlayers::lateAnswerWaits()
 {
-    const QString game = "H 8B KB KH H 9H 8H KL D TH turn=1";
     for (const bool leaves : {false, true}) {
-        QVERIFY(writeFile(savedAutosave(), QByteArray::fromStdString(GameText::stateText(game.toStdString()))));
         GameEngine engine;
         StubChooser stub;
         stub.ready = false;
         stub.reply = {Zavel::AiActionType::Play, 1};
-        engine.setSaveFilePath(savedAutosave());
-        engine.setAnimationsEnabled(false);
-        engine.setAiPlayDelay(0);
-        engine.setPaused(true);
-        engine.start();
-        engine.setSeatChooser(1, &stub);
+        QVERIFY(startWithStub(&engine, &stub));
         engine.setPaused(false);
         QVERIFY(waitUntil([&] { return stub.asked > 0; }));
         QTest::qWait(20);
@@ -208,7 +204,7 @@ void TestPlayers::lateAnswerWaits()
 void TestPlayers::hintChangesNothing()
 {
     const QString game = "H 8B KB KH 9L TA 7H H 8H 9H UB 7L D TH 7A/1 draw=2";
-    QVERIFY(writeFile(savedAutosave(), QByteArray::fromStdString(GameText::stateText(game.toStdString()))));
+    QVERIFY(writeGameTo(savedAutosave(), game));
     GameEngine engine;
     MoveJournal journal;
     ExpertPlayers experts;
