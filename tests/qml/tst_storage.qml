@@ -42,6 +42,19 @@ Item {
             compare(item("playerCountNote").text, "This game has 2 players; the next new game will have 3.");
         }
 
+        // Each preference has one owner: the engine follows it, and nothing the engine does is written back.
+        function test_toldOneWay() {
+            launch("", { delay: null });
+            app.preferences.aiPlayDelay = 900;
+            app.preferences.setName(2, "Cleo");
+            compare([engine.aiPlayDelay, engine.ai2Name], [900, "Cleo"]);
+            engine.aiPlayDelay = 300;
+            engine.ai2Name = "Dora";
+            engine.playerCount = 3;
+            compare([app.preferences.aiPlayDelay, app.preferences.names[2], app.preferences.playerCount],
+                    [900, "Cleo", 2]);
+        }
+
         // An unset name is the engine's own translated one; the field shows it as its placeholder.
         function test_defaultNamesTranslated() {
             verify(testSupport.useHungarian(true));
