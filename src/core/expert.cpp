@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <numeric>
 
 namespace Zavel {
 
@@ -12,7 +13,7 @@ namespace {
 
 // The judged steps weighed per seat, latest first, and the guesses tried per seat and deal.
 constexpr int inferenceDepth = 8;
-constexpr int guessAttempts = 40;
+constexpr int guessAttempts = 20;
 
 // FNV-1a over every number of what the seat sees: the seed of the Expert's own random streams.
 class VisibleHash
@@ -92,6 +93,11 @@ std::vector<AiAction> candidates(const GameCore &core, int seat)
 
 } // namespace
 
+int defaultPlayouts(int playerCount)
+{
+    return 4000 / std::max(2, playerCount);
+}
+
 AiAction expertAction(const SeatView &view, const std::vector<MoveRecord> &history, const ExpertSettings &settings,
                       ExpertReport *report)
 {
@@ -123,21 +129,44 @@ AiAction expertAction(const SeatView &view, const std::vector<MoveRecord> &histo
     ExpertRandom rng(~static_cast<std::uint64_t>(seed));
     HiddenDeal deal;
     std::vector<int> wins(actions.size(), 0);
-    const auto perDeal = static_cast<int>(actions.size());
-    while (done.playouts + perDeal <= std::max(settings.playouts, perDeal)) {
-        if (now() >= deadline) {
-            done.outOfTime = true;
-            break;
+    std::vector<std::size_t> alive(actions.size());
+    std::iota(alive.begin(), alive.end(), std::size_t(0));
+    // Successive halving: each round shares what is left of the budget among the actions still in the running and
+    // drops the worse half of them, so that the close contenders get the most play-outs. All actions in the running
+    // have been played out on the same guesses.
+    const int asked = settings.playouts > 0 ? settings.playouts : defaultPlayouts(view.playerCount);
+    const int budget = std::max(asked, static_cast<int>(actions.size()));
+    int rounds = 0;
+    while ((std::size_t(1) << rounds) < actions.size())
+        ++rounds;
+    for (int round = 0; round < rounds && !done.outOfTime; ++round) {
+        const auto perDeal = static_cast<int>(alive.size());
+        // The first round plays at least one guess, which the budget always affords.
+        const int deals = std::max(round == 0 ? 1 : 0, (budget - done.playouts) / ((rounds - round) * perDeal));
+        for (int d = 0; d < deals; ++d) {
+            if (now() >= deadline) {
+                done.outOfTime = true;
+                break;
+            }
+            sampler.sample(rng, &deal);
+            playout.nextGuess();
+            for (std::size_t i : alive)
+                wins[i] += playout.wins(deal, actions[i]) ? 1 : 0;
+            ++done.deals;
+            done.playouts += perDeal;
         }
-        sampler.sample(rng, &deal);
-        for (std::size_t i = 0; i < actions.size(); ++i)
-            wins[i] += playout.wins(deal, actions[i]) ? 1 : 0;
-        ++done.deals;
-        done.playouts += perDeal;
+        if (round + 1 < rounds && !done.outOfTime) {
+            std::stable_sort(alive.begin(), alive.end(),
+                             [&wins](std::size_t a, std::size_t b) { return wins[a] > wins[b]; });
+            alive.resize((alive.size() + 1) / 2);
+        }
     }
     if (done.deals == 0)
         return playout.table(plain).chooseAiAction(view.seat, AiDifficulty::Hard);
-    return actions[static_cast<std::size_t>(std::max_element(wins.begin(), wins.end()) - wins.begin())];
+    const auto best = std::max_element(alive.begin(), alive.end(), [&wins](std::size_t a, std::size_t b) {
+        return wins[a] < wins[b] || (wins[a] == wins[b] && a > b);
+    });
+    return actions[*best];
 }
 
 } // namespace Zavel

@@ -27,11 +27,16 @@ namespace Zavel {
 // The Expert's level code, beside AiDifficulty's 0 to 3.
 constexpr int ExpertLevel = 4;
 
+// The budget of a decision at a table of playerCount seats when none is set: 4000 / playerCount play-outs (2000 at
+// two players, 1000 at four), since a play-out at a larger table runs longer and its hands cost more to guess, so
+// that a decision takes about as long at any table.
+int defaultPlayouts(int playerCount);
+
 struct ExpertSettings
 {
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
-    int playouts = 1200; // the budget: play-outs per decision
+    int playouts = 0; // the budget: play-outs per decision; 0 for defaultPlayouts
     std::chrono::microseconds timeLimit{30000}; // measured on clock from the start of the decision
     Clock clock; // steady_clock::now when empty
 };

@@ -26,6 +26,13 @@ Playout::Playout(const SeatView &view, std::uint32_t seed)
         m_drive.levels.push_back(seat != view.seat && knownLevel(shown) ? shown : static_cast<int>(AiDifficulty::Hard));
     }
     m_drive.maxActions = actionCap;
+    m_luck = m_core.rng;
+}
+
+// The engine has gone on through the last play-out: where it stands is luck no play-out has used yet.
+void Playout::nextGuess()
+{
+    m_luck = m_core.rng;
 }
 
 GameCore &Playout::table(const HiddenDeal &deal)
@@ -54,6 +61,7 @@ GameCore &Playout::table(const HiddenDeal &deal)
 bool Playout::wins(const HiddenDeal &deal, const AiAction &first)
 {
     GameCore &core = table(deal);
+    core.rng = m_luck;
     if (!core.applyAction(m_view.seat, first).ok)
         return false;
     playSelf(core, m_drive);

@@ -36,7 +36,7 @@ const char usage[] = "usage: zavel-sim deal --players N --seed S\n"
                      "  N players, 2 to 4 (advise: a seat, 0 to 3); S seed, 0 to 4294967295 (0 picks a random\n"
                      "  seed); levels 0 Random, 1 Easy, 2 Normal, 3 Hard, 4 Expert, one per seat; SEATS\n"
                      "  comma-separated seats that never declare Zavel; M action cap (default 10000); G number\n"
-                     "  of games; P the Expert's play-outs per decision (default 1200).\n";
+                     "  of games; P the Expert's play-outs per decision (default 4000 / N).\n";
 
 struct Command
 {
