@@ -1,12 +1,18 @@
 // Costs of the rules engine on the paths a game takes: a computer decision with its rules operation applied,
-// whole games, and the state text written, read and checked.
+// whole games, the Expert's decisions and play-outs, and the state text written, read and checked.
 //
 //   build/bench/bench_core --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+//   build-release/bench/bench_core --benchmark_filter=expert
 
+#include "expert.h"
 #include "gamecore.h"
+#include "playout.h"
 #include "selfplay.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -72,6 +78,109 @@ void wholeGame(benchmark::State &state)
         = benchmark::Counter(static_cast<double>(actions) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(wholeGame)->ArgsProduct({{2, 4}, {0, 3}})->ArgNames({"players", "level"})->Unit(benchmark::kMicrosecond);
+
+// The turns of an Expert seat in seeded games against Hard seats, each with the history it had: a fixed set of
+// the decisions the Expert meets in play, the ones with a single possible action included.
+struct ExpertTurn
+{
+    Zavel::SeatView view;
+    std::vector<Zavel::MoveRecord> history;
+};
+
+constexpr std::size_t expertTurnCount = 400;
+
+std::vector<ExpertTurn> expertTurns(int players)
+{
+    std::vector<ExpertTurn> turns;
+    for (unsigned seed = 1; turns.size() < expertTurnCount; ++seed) {
+        Zavel::GameCore core(players, seed);
+        std::vector<Zavel::MoveRecord> records{Zavel::dealRecord(core)};
+        Zavel::SelfPlaySetup setup = uniformSetup(players, Zavel::AiDifficulty::Hard);
+        setup.levels[seed % static_cast<unsigned>(players)] = Zavel::ExpertLevel;
+        setup.records = &records;
+        setup.maxActions = 1;
+        while (core.winner == -1 && turns.size() < expertTurnCount) {
+            const int seat = core.currentPlayer;
+            if (setup.levels[static_cast<std::size_t>(seat)] == Zavel::ExpertLevel)
+                turns.push_back({Zavel::seatView(core, seat, setup.levels), records});
+            Zavel::playSelf(core, setup);
+        }
+    }
+    return turns;
+}
+
+double percentile(std::vector<double> samples, double fraction)
+{
+    if (samples.empty())
+        return 0.0;
+    std::sort(samples.begin(), samples.end());
+    return samples[std::min(samples.size() - 1, static_cast<std::size_t>(fraction * samples.size()))];
+}
+
+// One decision per iteration at the default budget, over the fixed set of turns: the median, the 99th percentile
+// and the longest, over all turns and over those with more than one possible action (the ones that search), and the
+// play-outs per second of the searching ones, their guessing of hidden cards included.
+void expertDecision(benchmark::State &state)
+{
+    const std::vector<ExpertTurn> turns = expertTurns(static_cast<int>(state.range(0)));
+    std::vector<double> all;
+    std::vector<double> searched;
+    double searchSeconds = 0;
+    long long playouts = 0;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const ExpertTurn &turn = turns[next++ % turns.size()];
+        Zavel::ExpertReport report;
+        const auto start = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(Zavel::expertAction(turn.view, turn.history, Zavel::ExpertSettings(), &report));
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        all.push_back(1000 * seconds);
+        if (report.candidates > 1) {
+            searched.push_back(1000 * seconds);
+            searchSeconds += seconds;
+            playouts += report.playouts;
+        }
+    }
+    state.counters["p50_ms"] = percentile(all, 0.5);
+    state.counters["p99_ms"] = percentile(all, 0.99);
+    state.counters["max_ms"] = percentile(all, 1.0);
+    state.counters["search_p50_ms"] = percentile(searched, 0.5);
+    state.counters["search_p99_ms"] = percentile(searched, 0.99);
+    state.counters["playouts_per_s"] = searchSeconds > 0 ? static_cast<double>(playouts) / searchSeconds : 0.0;
+}
+BENCHMARK(expertDecision)
+    ->Arg(2)
+    ->Arg(4)
+    ->ArgName("players")
+    ->Iterations(expertTurnCount)
+    ->Unit(benchmark::kMillisecond);
+
+// Play-outs alone: on each turn, its first possible action played out on the plain deal of its hidden cards, the
+// game's own rules and levels driving every seat to the end.
+struct PreparedPlayout
+{
+    Zavel::Playout playout;
+    Zavel::HiddenDeal deal;
+    Zavel::AiAction first;
+};
+
+void expertPlayout(benchmark::State &state)
+{
+    std::vector<PreparedPlayout> prepared;
+    for (const ExpertTurn &turn : expertTurns(static_cast<int>(state.range(0)))) {
+        PreparedPlayout p{Zavel::Playout(turn.view, 1), Zavel::plainDeal(turn.view), {}};
+        p.first = p.playout.table(p.deal).chooseAiAction(turn.view.seat, Zavel::AiDifficulty::Hard);
+        prepared.push_back(std::move(p));
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        PreparedPlayout &p = prepared[next++ % prepared.size()];
+        benchmark::DoNotOptimize(p.playout.wins(p.deal, p.first));
+    }
+    state.counters["playouts_per_s"]
+        = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(expertPlayout)->Arg(2)->Arg(4)->ArgName("players");
 
 void deal(benchmark::State &state)
 {
