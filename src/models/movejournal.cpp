@@ -153,9 +153,13 @@ void MoveJournal::recorded(const std::vector<Zavel::MoveRecord> &made)
         std::vector<Zavel::MoveRecord> kept;
         if (m_file.read(state, &id, &kept)) {
             const bool untouched = !anyAction(kept);
-            kept.insert(kept.end(), records.begin(), records.end());
+            // A restart with no move since the last says nothing new: the log keeps one restore line.
+            const bool again = !kept.empty() && kept.back().kind == Zavel::MoveKind::Restore;
+            if (!again)
+                kept.insert(kept.end(), records.begin(), records.end());
             startGame(id, kept, untouched);
-            m_file.append(records, state);
+            if (!again)
+                m_file.append(records, state);
         } else {
             const Zavel::GameCore &core = m_engine->core();
             startGame(tableFingerprint(core), records, looksDealt(core));

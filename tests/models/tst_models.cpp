@@ -288,6 +288,7 @@ void TestModels::journalAcrossRestarts_data()
     QTest::addColumn<int>("rows"); // the journal's rows after the restart
     QTest::addColumn<bool>("sameGame"); // whether the game keeps its identity
     QTest::newRow("kept") << "" << 3 << true;
+    QTest::newRow("restarted twice without a move: one restore") << "restart" << 3 << true;
     QTest::newRow("the log cut short") << "cut" << 1 << false;
     QTest::newRow("a line damaged") << "garbage" << 1 << false;
     QTest::newRow("the log of another game") << "other game" << 1 << false;
@@ -332,6 +333,13 @@ void TestModels::journalAcrossRestarts()
     else if (damage == "move ahead")
         QVERIFY(writeFile(autosave(), aheadByOneRandomDraw(readFile(autosave()))));
     QVERIFY(damage == "remove" ? QFile::remove(log) : writeFile(log, text));
+    if (damage == "restart") {
+        GameEngine engine;
+        MoveJournal journal;
+        journal.setEngine(&engine);
+        start(&engine, "");
+        QVERIFY(waitUntil([&] { return journal.count() == 3; }));
+    }
 
     GameEngine engine;
     MoveJournal journal;
