@@ -221,51 +221,55 @@ private slots:
     {
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("allowed"); // the kinds of action that fit the situation
+        QTest::addColumn<int>("actions"); // how many actions the rules allow
         QTest::newRow("free turn") << "H 8B KB 9H AL H 8H 9L 7A D TB"
-                                   << "play";
+                                   << "play" << 2;
         QTest::newRow("nothing fits") << "H 8L KL 9H H 8H 9L 7A D TB"
-                                      << "draw";
+                                      << "draw" << 1;
         QTest::newRow("draw penalty, no Seven") << "H 8B KB 9H H 8H 9L D 7B/1 draw=2"
-                                                << "accept";
+                                                << "accept" << 1;
         QTest::newRow("draw penalty with a Seven") << "H 8B 7L 9H H 8H 9L D 7B/1 draw=2"
-                                                   << "play accept";
+                                                   << "play accept" << 2;
         QTest::newRow("skip, no Ace") << "H 8B KB 9H H 8H 9L D AB/1 skip"
-                                      << "accept";
+                                      << "accept" << 1;
         QTest::newRow("skip with an Ace") << "H 8B AH 9H H 8H 9L D AB/1 skip"
-                                          << "play accept";
+                                          << "play accept" << 2;
         QTest::newRow("suit request standing") << "H 8B KB 9H UL H 8H 9L D UA/1 suit=3"
-                                               << "play";
+                                               << "play" << 2;
         QTest::newRow("suit request, nothing fits") << "H 8B KB 9A H 8H 9L D UA/1 suit=3"
-                                                    << "draw";
+                                                    << "draw" << 1;
         QTest::newRow("rank request standing") << "H 8B KB 9H LL H 8H 9L D LA/1 rank=9"
-                                               << "play";
+                                               << "play" << 2;
         QTest::newRow("suit choice owed") << "H 8B KB 9H H 8H 9L D UA/0 choice=1"
-                                          << "suit";
+                                          << "suit" << 4;
         QTest::newRow("rank choice owed") << "H 8B KB 9H H 8H 9L D LA/0 choice=2"
-                                          << "rank";
+                                          << "rank" << 8;
         QTest::newRow("three seats, penalty grown") << "H 7B 7L 9H H 8H 9L H KA UB D 7A/1 7H/2 draw=4"
-                                                    << "play accept";
+                                                    << "play accept" << 3;
         QTest::newRow("another seat's turn") << "H 8B KB 9H H 8H 9L D TB turn=1"
-                                             << "none";
+                                             << "none" << 0;
         QTest::newRow("another seat's choice") << "H 8B KB 9H H 8H 9L D UB/1 turn=1 choice=1"
-                                               << "none";
+                                               << "none" << 0;
         QTest::newRow("game over") << "H 8B KB 9H H D TB 9B/1 win=1"
-                                   << "none";
+                                   << "none" << 0;
     }
 
-    // Seat 0 answers every situation with an action the rules take, of a kind that fits it, or with None when it
-    // has nothing to do.
+    // Seat 0 weighs exactly the actions the rules allow it and answers with one of them, of a kind that fits the
+    // situation, or with None when it has nothing to do.
     void situations()
     {
         QFETCH(QString, words);
         QFETCH(QString, allowed);
+        QFETCH(int, actions);
         const GameCore core = game(words.toStdString());
         QVERIFY(core.validate());
         const std::vector<int> levels(std::size_t(core.playerCount), 3);
-        const AiAction action = expertAction(seatView(core, 0, levels), {}, quick());
+        ExpertReport report;
+        const AiAction action = expertAction(seatView(core, 0, levels), {}, quick(), &report);
         const QString kind = describe(action).section(' ', 0, 0);
         QVERIFY2(allowed.split(' ').contains(kind), qPrintable(describe(action)));
         QVERIFY(action.type == AiActionType::None || legal(core, 0, action));
+        QCOMPARE(report.candidates, actions);
     }
 
     void timeLimit_data()
