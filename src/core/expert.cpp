@@ -101,10 +101,11 @@ int defaultPlayouts(int playerCount)
 AiAction expertAction(const SeatView &view, const std::vector<MoveRecord> &history, const ExpertSettings &settings,
                       ExpertReport *report)
 {
+    const bool timed = settings.timeLimit != NoTimeLimit;
     const auto now = [&settings] {
         return settings.clock ? settings.clock() : std::chrono::steady_clock::now();
     };
-    const auto deadline = now() + settings.timeLimit;
+    const auto deadline = timed ? now() + settings.timeLimit : std::chrono::steady_clock::time_point();
     ExpertReport local;
     ExpertReport &done = report ? *report : local;
     done = ExpertReport();
@@ -144,7 +145,7 @@ AiAction expertAction(const SeatView &view, const std::vector<MoveRecord> &histo
         // The first round plays at least one guess, which the budget always affords.
         const int deals = std::max(round == 0 ? 1 : 0, (budget - done.playouts) / ((rounds - round) * perDeal));
         for (int d = 0; d < deals; ++d) {
-            if (now() >= deadline) {
+            if (timed && now() >= deadline) {
                 done.outOfTime = true;
                 break;
             }

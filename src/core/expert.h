@@ -11,7 +11,8 @@
 // never touches.
 //
 // The work is bounded by a budget of play-outs, which fixes the decision; the time limit only guards against a
-// slow machine and, when it strikes, ends the search early with what it has. expertAction keeps no state between
+// slow machine and, when it strikes, ends the search early with what it has, so that the decision then depends on
+// the machine's speed. expertAction keeps no state between
 // calls and shares none, so it may run on any thread with its own copies of the view and the history.
 
 #include "gamecore.h"
@@ -32,12 +33,16 @@ constexpr int ExpertLevel = 4;
 // that a decision takes about as long at any table.
 int defaultPlayouts(int playerCount);
 
+// A time limit that never strikes: the decision then rests on the budget alone and is the same at any speed, as the
+// simulator, the tests and the tournaments need.
+constexpr std::chrono::microseconds NoTimeLimit = std::chrono::microseconds::max();
+
 struct ExpertSettings
 {
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
     int playouts = 0; // the budget: play-outs per decision; 0 for defaultPlayouts
-    std::chrono::microseconds timeLimit{30000}; // measured on clock from the start of the decision
+    std::chrono::microseconds timeLimit{30000}; // measured on clock from the start of the decision, or NoTimeLimit
     Clock clock; // steady_clock::now when empty
 };
 

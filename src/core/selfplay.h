@@ -8,7 +8,8 @@
 //
 // The Expert reads the records of its game: with an Expert seat the driver keeps them even when the caller does
 // not ask for them, and an empty list is begun with the deal's record (or, for a game already under way, a restore
-// record). Every seat's level shows in the Expert's view.
+// record). Every seat's level shows in the Expert's view. Unless told otherwise it has no time limit, so that a
+// game plays the same at any speed.
 
 #include "expert.h"
 #include "gamecore.h"
@@ -26,7 +27,7 @@ struct SelfPlaySetup
     long long maxActions = 10000;
     std::ostream *trace = nullptr; // one line per event when set
     std::vector<MoveRecord> *records = nullptr; // when set, the records of every declaration and action are added
-    ExpertSettings expert{}; // of the Expert seats
+    ExpertSettings expert{0, NoTimeLimit, {}}; // of the Expert seats: the budget alone decides
 };
 
 struct SelfPlayOutcome

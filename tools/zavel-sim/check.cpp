@@ -123,7 +123,9 @@ int runAdvise(const std::vector<std::string> &args, std::string *error)
         return UsageStatus;
 
     const int own = static_cast<int>(seat);
-    const Zavel::AiAction action = Zavel::expertAction(Zavel::seatView(core, own, levels), {});
+    Zavel::ExpertSettings untimed;
+    untimed.timeLimit = Zavel::NoTimeLimit;
+    const Zavel::AiAction action = Zavel::expertAction(Zavel::seatView(core, own, levels), {}, untimed);
     std::cout << describe(action, core, own) << '\n';
     return 0;
 }
