@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
+#include <optional>
 
 namespace Zavel {
 
@@ -91,6 +92,82 @@ std::vector<AiAction> candidates(const GameCore &core, int seat)
     return actions;
 }
 
+// The time limit on the settings' clock, counted from the construction; never reached with NoTimeLimit.
+class Deadline
+{
+public:
+    explicit Deadline(const ExpertSettings &settings)
+        : m_settings(settings)
+        , m_timed(settings.timeLimit != NoTimeLimit)
+    {
+        if (m_timed)
+            m_at = now() + settings.timeLimit;
+    }
+
+    bool passed() const { return m_timed && now() >= m_at; }
+
+private:
+    std::chrono::steady_clock::time_point now() const
+    {
+        return m_settings.clock ? m_settings.clock() : std::chrono::steady_clock::now();
+    }
+
+    const ExpertSettings &m_settings;
+    bool m_timed;
+    std::chrono::steady_clock::time_point m_at;
+};
+
+// The rounds of successive halving that leave one of `count` actions.
+int halvingRounds(std::size_t count)
+{
+    int rounds = 0;
+    while ((std::size_t(1) << rounds) < count)
+        ++rounds;
+    return rounds;
+}
+
+// Successive halving: each round shares what is left of the budget among the actions still in the running and drops
+// the worse half of them, so that the close contenders get the most play-outs. Every action in the running has been
+// played out on the same guesses, so their wins compare. The index of the action that won most, ties going to the
+// earlier one; none when not a single guess was played out before the deadline.
+std::optional<std::size_t> mostWinning(const std::vector<AiAction> &actions, int budget, HandSampler &sampler,
+                                       Playout &playout, ExpertRandom &rng, const Deadline &deadline,
+                                       ExpertReport *done)
+{
+    HiddenDeal deal;
+    std::vector<int> wins(actions.size(), 0);
+    std::vector<std::size_t> alive(actions.size());
+    std::iota(alive.begin(), alive.end(), std::size_t(0));
+    const int rounds = halvingRounds(actions.size());
+    for (int round = 0; round < rounds && !done->outOfTime; ++round) {
+        const auto perDeal = static_cast<int>(alive.size());
+        // The first round plays at least one guess, which the budget always affords.
+        const int deals = std::max(round == 0 ? 1 : 0, (budget - done->playouts) / ((rounds - round) * perDeal));
+        for (int d = 0; d < deals; ++d) {
+            if (deadline.passed()) {
+                done->outOfTime = true;
+                break;
+            }
+            sampler.sample(rng, &deal);
+            playout.nextGuess();
+            for (std::size_t i : alive)
+                wins[i] += playout.wins(deal, actions[i]) ? 1 : 0;
+            ++done->deals;
+            done->playouts += perDeal;
+        }
+        if (round + 1 < rounds && !done->outOfTime) {
+            std::stable_sort(alive.begin(), alive.end(),
+                             [&wins](std::size_t a, std::size_t b) { return wins[a] > wins[b]; });
+            alive.resize((alive.size() + 1) / 2);
+        }
+    }
+    if (done->deals == 0)
+        return std::nullopt;
+    return *std::max_element(alive.begin(), alive.end(), [&wins](std::size_t a, std::size_t b) {
+        return wins[a] < wins[b] || (wins[a] == wins[b] && a > b);
+    });
+}
+
 } // namespace
 
 int defaultPlayouts(int playerCount)
@@ -101,11 +178,7 @@ int defaultPlayouts(int playerCount)
 AiAction expertAction(const SeatView &view, const std::vector<MoveRecord> &history, const ExpertSettings &settings,
                       ExpertReport *report)
 {
-    const bool timed = settings.timeLimit != NoTimeLimit;
-    const auto now = [&settings] {
-        return settings.clock ? settings.clock() : std::chrono::steady_clock::now();
-    };
-    const auto deadline = timed ? now() + settings.timeLimit : std::chrono::steady_clock::time_point();
+    const Deadline deadline(settings);
     ExpertReport local;
     ExpertReport &done = report ? *report : local;
     done = ExpertReport();
@@ -115,59 +188,26 @@ AiAction expertAction(const SeatView &view, const std::vector<MoveRecord> &histo
     if (!consistentView(view) || !toAct)
         return AiAction();
 
+    // The table rebuilt with the hidden cards laid out plainly is the view's as far as the rules go: it gives the
+    // actions allowed, and checks the view.
     const std::uint32_t seed = visibleSeed(view, history);
     Playout playout(view, seed);
     const HiddenDeal plain = plainDeal(view);
-    GameCore &rebuilt = playout.table(plain);
-    if (!rebuilt.validate())
+    const GameCore &table = playout.table(plain);
+    if (!table.validate())
         return AiAction();
-    const std::vector<AiAction> actions = candidates(rebuilt, view.seat);
+    const std::vector<AiAction> actions = candidates(table, view.seat);
     done.candidates = static_cast<int>(actions.size());
     if (actions.size() < 2)
         return actions.empty() ? AiAction() : actions.front();
 
     HandSampler sampler(view, history, inferenceDepth, guessAttempts);
     ExpertRandom rng(~static_cast<std::uint64_t>(seed));
-    HiddenDeal deal;
-    std::vector<int> wins(actions.size(), 0);
-    std::vector<std::size_t> alive(actions.size());
-    std::iota(alive.begin(), alive.end(), std::size_t(0));
-    // Successive halving: each round shares what is left of the budget among the actions still in the running and
-    // drops the worse half of them, so that the close contenders get the most play-outs. All actions in the running
-    // have been played out on the same guesses.
     const int asked = settings.playouts > 0 ? settings.playouts : defaultPlayouts(view.playerCount);
     const int budget = std::max(asked, static_cast<int>(actions.size()));
-    int rounds = 0;
-    while ((std::size_t(1) << rounds) < actions.size())
-        ++rounds;
-    for (int round = 0; round < rounds && !done.outOfTime; ++round) {
-        const auto perDeal = static_cast<int>(alive.size());
-        // The first round plays at least one guess, which the budget always affords.
-        const int deals = std::max(round == 0 ? 1 : 0, (budget - done.playouts) / ((rounds - round) * perDeal));
-        for (int d = 0; d < deals; ++d) {
-            if (timed && now() >= deadline) {
-                done.outOfTime = true;
-                break;
-            }
-            sampler.sample(rng, &deal);
-            playout.nextGuess();
-            for (std::size_t i : alive)
-                wins[i] += playout.wins(deal, actions[i]) ? 1 : 0;
-            ++done.deals;
-            done.playouts += perDeal;
-        }
-        if (round + 1 < rounds && !done.outOfTime) {
-            std::stable_sort(alive.begin(), alive.end(),
-                             [&wins](std::size_t a, std::size_t b) { return wins[a] > wins[b]; });
-            alive.resize((alive.size() + 1) / 2);
-        }
-    }
-    if (done.deals == 0)
-        return playout.table(plain).chooseAiAction(view.seat, AiDifficulty::Hard);
-    const auto best = std::max_element(alive.begin(), alive.end(), [&wins](std::size_t a, std::size_t b) {
-        return wins[a] < wins[b] || (wins[a] == wins[b] && a > b);
-    });
-    return actions[*best];
+    const std::optional<std::size_t> best = mostWinning(actions, budget, sampler, playout, rng, deadline, &done);
+    // Out of time before the first guess: Hard's choice, from the seat's own hand and the table alone.
+    return best ? actions[*best] : playout.table(plain).chooseAiAction(view.seat, AiDifficulty::Hard);
 }
 
 } // namespace Zavel
