@@ -1,7 +1,6 @@
 #include "handsampler.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace Zavel {
 
@@ -61,7 +60,8 @@ void HandSampler::Pool::bringForward(const Card *chosen, std::size_t count)
     for (std::size_t i = 0; i < count; ++i) {
         const auto at = std::find_if(cards.begin() + static_cast<std::ptrdiff_t>(free + i), cards.end(),
                                      [&](const Card &c) { return sameCard(c, chosen[i]); });
-        std::swap(cards[free + i], *at);
+        if (at != cards.end())
+            std::swap(cards[free + i], *at);
     }
 }
 
@@ -244,8 +244,7 @@ double HandSampler::takeBackFitting(int seat, const TrailStep &step, ExpertRando
     m_held.erase(
         std::remove_if(m_held.begin(), m_held.end(), [&](const Card &c) { return (fitting & cardBit(c)) != 0; }),
         m_held.end());
-    takeBack(step.count - static_cast<int>(forced), step.from, rng);
-    return chance;
+    return takeBack(step.count - static_cast<int>(forced), step.from, rng) ? chance : 0.0;
 }
 
 // Removes `count` cards of the set `from` from m_held, chosen at random; false when it holds fewer.
