@@ -12,8 +12,8 @@
 //
 // The work is bounded by a budget of play-outs, which fixes the decision; the time limit only guards against a
 // slow machine and, when it strikes, ends the search early with what it has, so that the decision then depends on
-// the machine's speed. expertAction keeps no state between
-// calls and shares none, so it may run on any thread with its own copies of the view and the history.
+// the machine's speed. expertAction keeps no state between calls and shares none, so it may run on any thread with
+// its own copies of the view and the history.
 
 #include "gamecore.h"
 #include "moverecord.h"

@@ -26,7 +26,9 @@ struct SelfPlaySetup
     std::vector<bool> forgetful; // per seat: never declares Zavel
     long long maxActions = 10000;
     std::ostream *trace = nullptr; // one line per event when set
-    std::vector<MoveRecord> *records = nullptr; // when set, the records of every declaration and action are added
+    // When set, the records of every declaration and action are added (with an Expert seat, to a list begun as said
+    // above).
+    std::vector<MoveRecord> *records = nullptr;
     ExpertSettings expert{0, NoTimeLimit, {}}; // of the Expert seats: the budget alone decides
 };
 
