@@ -15,6 +15,10 @@ Item {
     property bool selected: false
     // Marked by a hint.
     property bool hinted: false
+    // Decode the face on the interface thread: for a card drawn into a layer, which is not always drawn again
+    // when a face decoded in the background arrives, so the card would show only its corners until the next
+    // change. A card that flew there first finds its face in the cache and costs nothing.
+    property bool decodeAtOnce: false
 
     width: 80 * Theme.u
     height: width * Theme.cardRatio
@@ -51,7 +55,7 @@ Item {
             smooth: true
             // A face seen for the first time at a size is decoded off the interface thread; one the cache
             // holds shows at once.
-            asynchronous: true
+            asynchronous: !card.decodeAtOnce
         }
 
         // The rank index in two corners. The Ace's letter sits on its suit's colour, so that it cannot be

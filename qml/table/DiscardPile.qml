@@ -57,6 +57,7 @@ Item {
             width: pile.cardWidth
             height: place.height
             rotation: place.rotation
+            decodeAtOnce: true
         }
     }
 }

@@ -423,7 +423,7 @@ void TestLayout::layout_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("language");
-    for (const QSize &size : {QSize(540, 960), QSize(1080, 1920), QSize(960, 540)}) {
+    for (const QSize &size : {QSize(540, 960), QSize(1080, 1920), QSize(960, 540), QSize(1920, 1080)}) {
         for (const QString &language : {QStringLiteral("en"), QStringLiteral("hu")})
             QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(language)))
                 << size << language;
