@@ -1,4 +1,4 @@
-// The layout of the real interface in every state a player can reach, at three window sizes, in both languages
+// The layout of the real interface in every state a player can reach, at four window sizes, in both languages
 // and at every text size. The items in sight (visible, opacity above 0) are walked, and the test fails when
 // - a text does not fit its box, is elided, or is cut off by the nearest ancestor that clips or by the window
 //   (inside a Flickable: by the bounds of its content, which scrolls); a text that an action of the player
