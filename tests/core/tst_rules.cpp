@@ -167,7 +167,13 @@ private slots:
                     break;
                 }
                 case 5: { // a computer move for the seat on turn, made alike by the twin
-                    const SelfPlaySetup setup{std::vector<int>(4, int(pick() % 5)), std::vector<bool>(4, true), 1};
+                    // Code 4 stands for 5 here, a code the rules play like Easy (the self-play driver's 4 is the
+                    // Expert, which has suites of its own).
+                    const int level = int(pick() % 5);
+                    SelfPlaySetup setup;
+                    setup.levels.assign(4, level == ExpertLevel ? ExpertLevel + 1 : level);
+                    setup.forgetful.assign(4, true);
+                    setup.maxActions = 1;
                     ok = playSelf(core, setup).actions == 1 && playSelf(twin, setup).actions == 1;
                     expected = before.winner < 0;
                     QCOMPARE(bytes(twin.serializeState()), bytes(core.serializeState()));
