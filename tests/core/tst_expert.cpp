@@ -224,36 +224,24 @@ private slots:
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("allowed"); // the kinds of action that fit the situation
         QTest::addColumn<int>("actions"); // how many actions the rules allow
-        QTest::newRow("free turn") << "H 8B KB 9H AL H 8H 9L 7A D TB"
-                                   << "play" << 2;
-        QTest::newRow("nothing fits") << "H 8L KL 9H H 8H 9L 7A D TB"
-                                      << "draw" << 1;
-        QTest::newRow("draw penalty, no Seven") << "H 8B KB 9H H 8H 9L D 7B/1 draw=2"
-                                                << "accept" << 1;
-        QTest::newRow("draw penalty with a Seven") << "H 8B 7L 9H H 8H 9L D 7B/1 draw=2"
-                                                   << "play accept" << 2;
-        QTest::newRow("skip, no Ace") << "H 8B KB 9H H 8H 9L D AB/1 skip"
-                                      << "accept" << 1;
-        QTest::newRow("skip with an Ace") << "H 8B AH 9H H 8H 9L D AB/1 skip"
-                                          << "play accept" << 2;
-        QTest::newRow("suit request standing") << "H 8B KB 9H UL H 8H 9L D UA/1 suit=3"
-                                               << "play" << 2;
-        QTest::newRow("suit request, nothing fits") << "H 8B KB 9A H 8H 9L D UA/1 suit=3"
-                                                    << "draw" << 1;
-        QTest::newRow("rank request standing") << "H 8B KB 9H LL H 8H 9L D LA/1 rank=9"
-                                               << "play" << 2;
-        QTest::newRow("suit choice owed") << "H 8B KB 9H H 8H 9L D UA/0 choice=1"
-                                          << "suit" << 4;
-        QTest::newRow("rank choice owed") << "H 8B KB 9H H 8H 9L D LA/0 choice=2"
-                                          << "rank" << 8;
-        QTest::newRow("three seats, penalty grown") << "H 7B 7L 9H H 8H 9L H KA UB D 7A/1 7H/2 draw=4"
-                                                    << "play accept" << 3;
-        QTest::newRow("another seat's turn") << "H 8B KB 9H H 8H 9L D TB turn=1"
-                                             << "none" << 0;
-        QTest::newRow("another seat's choice") << "H 8B KB 9H H 8H 9L D UB/1 turn=1 choice=1"
-                                               << "none" << 0;
-        QTest::newRow("game over") << "H 8B KB 9H H D TB 9B/1 win=1"
-                                   << "none" << 0;
+        const auto row = [](const char *tag, const char *words, const char *allowed, int actions) {
+            QTest::newRow(tag) << QString(words) << QString(allowed) << actions;
+        };
+        row("free turn", "H 8B KB 9H AL H 8H 9L 7A D TB", "play", 2);
+        row("nothing fits", "H 8L KL 9H H 8H 9L 7A D TB", "draw", 1);
+        row("draw penalty, no Seven", "H 8B KB 9H H 8H 9L D 7B/1 draw=2", "accept", 1);
+        row("draw penalty with a Seven", "H 8B 7L 9H H 8H 9L D 7B/1 draw=2", "play accept", 2);
+        row("skip, no Ace", "H 8B KB 9H H 8H 9L D AB/1 skip", "accept", 1);
+        row("skip with an Ace", "H 8B AH 9H H 8H 9L D AB/1 skip", "play accept", 2);
+        row("suit request standing", "H 8B KB 9H UL H 8H 9L D UA/1 suit=3", "play", 2);
+        row("suit request, nothing fits", "H 8B KB 9A H 8H 9L D UA/1 suit=3", "draw", 1);
+        row("rank request standing", "H 8B KB 9H LL H 8H 9L D LA/1 rank=9", "play", 2);
+        row("suit choice owed", "H 8B KB 9H H 8H 9L D UA/0 choice=1", "suit", 4);
+        row("rank choice owed", "H 8B KB 9H H 8H 9L D LA/0 choice=2", "rank", 8);
+        row("three seats, penalty grown", "H 7B 7L 9H H 8H 9L H KA UB D 7A/1 7H/2 draw=4", "play accept", 3);
+        row("another seat's turn", "H 8B KB 9H H 8H 9L D TB turn=1", "none", 0);
+        row("another seat's choice", "H 8B KB 9H H 8H 9L D UB/1 turn=1 choice=1", "none", 0);
+        row("game over", "H 8B KB 9H H D TB 9B/1 win=1", "none", 0);
     }
 
     // Seat 0 weighs exactly the actions the rules allow it and answers with one of them, of a kind that fits the

@@ -39,25 +39,12 @@ Item {
 // need. A module the store accepts only with its package installed maps to that package.
 const QStringList storeRequires = {"libsailfishapp", "qt5-qtdeclarative-import-localstorageplugin",
                                    "qt5-qtgraphicaleffects", "qt5-qtdeclarative-import-multimedia"};
-const QStringList storeImports = {"QtQuick 2.0",
-                                  "QtQuick 2.1",
-                                  "QtQuick 2.2",
-                                  "QtQuick 2.3",
-                                  "QtQuick 2.4",
-                                  "QtQuick 2.5",
-                                  "QtQuick 2.6",
-                                  "QtQuick.Window 2.0",
-                                  "QtQuick.Window 2.1",
-                                  "QtQuick.Window 2.2",
-                                  "QtQuick.Layouts 1.0",
-                                  "QtQuick.Layouts 1.1",
-                                  "QtQuick.LocalStorage 2.0",
-                                  "QtQml 2.0",
-                                  "QtQml 2.1",
-                                  "QtQml 2.2",
-                                  "QtGraphicalEffects 1.0",
-                                  "QtMultimedia 5.6",
-                                  "harbour.zavel 1.0"};
+const QStringList storeImports
+    = QStringLiteral(
+          "QtQuick 2.0|QtQuick 2.1|QtQuick 2.2|QtQuick 2.3|QtQuick 2.4|QtQuick 2.5|QtQuick 2.6|QtQuick.Window 2.0|"
+          "QtQuick.Window 2.1|QtQuick.Window 2.2|QtQuick.Layouts 1.0|QtQuick.Layouts 1.1|QtQuick.LocalStorage 2.0|"
+          "QtQml 2.0|QtQml 2.1|QtQml 2.2|QtGraphicalEffects 1.0|QtMultimedia 5.6|harbour.zavel 1.0")
+          .split('|');
 const QHash<QString, QString> packageOfModule = {
     {"QtQuick.LocalStorage", "qt5-qtdeclarative-import-localstorageplugin"},
     {"QtGraphicalEffects", "qt5-qtgraphicaleffects"},

@@ -141,22 +141,15 @@ void TestModels::hand_data()
     QTest::addColumn<QString>("rows");
     // The Ten of Acorns on the pile: the Eight of Acorns and the Upper fit.
     const QString game = "H KB 8A UH 9L H 8H 9H D TA";
-    QTest::newRow("the second card leaves") << game << "play 1"
-                                            << "-1..1 1:handIndex,playable 2:handIndex"
-                                            << "KB@0 UH@1 9L@2";
-    QTest::newRow("sorted, the same hand moves") << game << "sort"
-                                                 << "3>1"
-                                                 << "KB@0 9L@3 8A@1* UH@2*";
-    QTest::newRow("a draw comes at the end") << "H KB 9L H 8H 9H D TA T 7H"
-                                             << "draw"
-                                             << "+2..2"
-                                             << "KB@0 9L@1 7H@2";
-    QTest::newRow("paused: the marks go") << game << "pause"
-                                          << "1:playable 2:playable"
-                                          << "KB@0 8A@1 UH@2 9L@3";
-    QTest::newRow("nothing changed") << game << "refresh"
-                                     << ""
-                                     << "KB@0 8A@1* UH@2* 9L@3";
+    const auto row
+        = [](const char *tag, const QString &words, const char *action, const char *changes, const char *rows) {
+              QTest::newRow(tag) << words << QString(action) << QString(changes) << QString(rows);
+          };
+    row("the second card leaves", game, "play 1", "-1..1 1:handIndex,playable 2:handIndex", "KB@0 UH@1 9L@2");
+    row("sorted, the same hand moves", game, "sort", "3>1", "KB@0 9L@3 8A@1* UH@2*");
+    row("a draw comes at the end", "H KB 9L H 8H 9H D TA T 7H", "draw", "+2..2", "KB@0 9L@1 7H@2");
+    row("paused: the marks go", game, "pause", "1:playable 2:playable", "KB@0 8A@1 UH@2 9L@3");
+    row("nothing changed", game, "refresh", "", "KB@0 8A@1* UH@2* 9L@3");
 }
 
 // The rows change where the hand changes and nowhere else: a card that stays keeps its row, a mark that changes
