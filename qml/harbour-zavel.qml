@@ -1,5 +1,4 @@
 import QtQuick 2.6
-import QtQuick.Window 2.2
 import harbour.zavel 1.0
 import "app"
 import "shared"
@@ -10,8 +9,8 @@ import "table"
 // the pace panel, the welcome and the question before a running game is thrown away), the keyboard, and
 // start-up. The player's preferences tell the engine its settings before it restores or deals a game; finished
 // games are counted. The window may be any size: portrait and landscape have layouts of their own, and
-// everything scales with the window from a 540x960 design size. On the phone the window itself never turns, so
-// the interface turns with the device and takes the layout that fits; on a desktop it is never turned.
+// everything scales with the window from a 540x960 design size. On the phone the interface turns with the device
+// and takes the layout that fits.
 Rectangle {
     id: root
 
@@ -38,16 +37,6 @@ Rectangle {
     // Set by the first key the player uses: from then on the choosers show their keys.
     property bool keyboardUsed: false
 
-    // Desktop platforms report a landscape orientation for a screen that is not turned at all, so only the
-    // phone (whose Qt does not name its platform plugin, or names it wayland) follows the device.
-    readonly property bool followsDevice: ["xcb", "offscreen", "minimal", "windows", "cocoa", "vnc"]
-                                          .indexOf(Qt.platform.pluginName) < 0
-    // How far the device is turned from the screen's natural orientation, 0, 90, 180 or 270.
-    property int turn: followsDevice ? Screen.angleBetween(Screen.orientation, Screen.primaryOrientation) : 0
-    readonly property bool sideways: turn === 90 || turn === 270
-    readonly property real contentWidth: sideways ? height : width
-    readonly property real contentHeight: sideways ? width : height
-    readonly property bool landscape: contentWidth > contentHeight
     readonly property var languageChoice: typeof languageSettings !== "undefined" ? languageSettings : null
     // The language the interface started in: a choice made in this run takes effect at the next start.
     readonly property string startupLanguage: {
@@ -96,14 +85,17 @@ Rectangle {
     }
 
     Keys.onPressed: keyMap.handle(event)
-    Screen.orientationUpdateMask: Qt.PortraitOrientation | Qt.LandscapeOrientation
-                                  | Qt.InvertedPortraitOrientation | Qt.InvertedLandscapeOrientation
+
+    DeviceTurn {
+        id: deviceTurn
+        windowWidth: root.width
+        windowHeight: root.height
+    }
 
     Binding {
         target: Theme
         property: "u"
-        value: Math.max(0.3, root.landscape ? Math.min(root.contentWidth / 960, root.contentHeight / 540)
-                                            : Math.min(root.contentWidth / 540, root.contentHeight / 960))
+        value: deviceTurn.unit
     }
 
     Binding {
@@ -176,9 +168,9 @@ Rectangle {
     Item {
         id: content
         anchors.centerIn: parent
-        width: root.contentWidth
-        height: root.contentHeight
-        rotation: root.turn
+        width: deviceTurn.contentWidth
+        height: deviceTurn.contentHeight
+        rotation: deviceTurn.angle
 
         GameTable {
             id: table
