@@ -7,6 +7,8 @@
 
 #include <QTimer>
 
+#include <cstdio>
+
 const char *actionKindName(ActionKind kind)
 {
     switch (kind) {
@@ -70,6 +72,9 @@ void ActionClock::record(ActionKind kind, qint64 ns, int saves)
     if (!m_recording)
         return;
     const double ms = nsToMs(ns);
+    if (m_slowMs > 0 && ms > m_slowMs)
+        std::fprintf(stderr, "slow: %s %.2f ms, %d saves; %s | %s\n", actionKindName(kind), ms, saves,
+                     qPrintable(m_engine->status()), qPrintable(m_engine->lastEvent()));
     m_results.all.add(ms);
     m_results.byKind[static_cast<int>(kind)].add(ms);
     m_results.saves[static_cast<int>(kind)] += saves;

@@ -33,6 +33,8 @@ public:
     ActionClock(const GameEngine *engine, const QObject *window, const FrameClock *frames, SaveCounter *saves);
 
     void setRecording(bool on) { m_recording = on; }
+    // Prints each action longer than this to standard error; 0 prints none.
+    void reportSlowerThan(int ms) { m_slowMs = ms; }
 
     // Times one of the player's own calls; the dispatch it runs in is then not taken for another action.
     void timeOwn(ActionKind kind, const std::function<void()> &call);
@@ -58,6 +60,7 @@ private:
     const FrameClock *m_frames;
     SaveCounter *m_saves;
     bool m_recording = false;
+    int m_slowMs = 0;
     bool m_ownCall = false;
     bool m_fromTimer = false;
     quint64 m_revision = 0;

@@ -4,10 +4,11 @@
 // home, taking turns with the floor scene (--floor: the engine and one flying rectangle, the least any
 // interface costs), and merges the runs' samples into one report:
 //   zavel-frames [--games N] [--deals K] [--delay MS] [--qml FILE] [--screenshot PNG] [--samples FILE]
-//                [-qmljsdebugger=...]
+//                [--slow MS] [-qmljsdebugger=...]
 //   zavel-frames --floor SECONDS [--samples FILE]
 //   zavel-frames --merge FILE...
 // --deals deals anew K times before each game is played (the new deals are timed as actions of their own).
+// --slow prints every action that takes longer than MS, with its kind and what the engine says after it.
 // The renderer is Qt Quick's choice: QT_QUICK_BACKEND=software for the software renderer, OpenGL otherwise.
 // With Qt's -qmljsdebugger option the QML debugging services are on, so that qmlprofiler can record a run:
 //   qmlprofiler -o trace.qtd zavel-frames --games 1
@@ -57,6 +58,7 @@ struct Options
     int deals = 0;
     int delayMs = 150;
     int floorSeconds = 0;
+    int slowMs = 0;
     QString qml = QStringLiteral(ZAVEL_FRAMES_QML);
     QString screenshot;
     std::string samples;
@@ -66,7 +68,7 @@ struct Options
 int usage(const char *program)
 {
     std::fprintf(stderr,
-                 "usage: %s [--games N] [--deals K] [--delay MS] [--qml FILE] [--screenshot PNG] [--samples FILE]\n"
+                 "usage: %s [--games N] [--deals K] [--delay MS] [--qml FILE] [--screenshot PNG] [--samples FILE] [--slow MS]\n"
                  "       %s --floor SECONDS [--samples FILE]\n"
                  "       %s --merge FILE...\n",
                  program, program, program);
@@ -104,6 +106,9 @@ bool parse(int argc, char **argv, Options *options)
             options->samples = argv[++i];
         } else if (std::strcmp(argv[i], "--delay") == 0 && hasValue) {
             if (!readInt(argv[++i], 0, 10000, &options->delayMs))
+                return false;
+        } else if (std::strcmp(argv[i], "--slow") == 0 && hasValue) {
+            if (!readInt(argv[++i], 1, 100000, &options->slowMs))
                 return false;
         } else if (std::strcmp(argv[i], "--qml") == 0 && hasValue) {
             options->qml = QString::fromLocal8Bit(argv[++i]);
@@ -253,6 +258,7 @@ int runInterface(TimedApplication &app, const Options &options, LanguageSettings
         return engine->visualPhase() != GameEngine::Idle || (flights && flights->property("flying").toInt() > 0);
     });
     ActionClock actions(engine, view.get(), &frames, &saves);
+    actions.reportSlowerThan(options.slowMs);
     app.addObserver(&frames);
     app.addObserver(&actions);
 
