@@ -70,6 +70,7 @@ private slots:
         };
         // A play names its card to everybody; the cards drawn with it only to its player.
         row("play", "H 8A KB KH H 8H 9H D TA", "play 0", "play 0 0 0 -1 1 2,8,0", "play 0 0 0 -1 1 2,8,0");
+        // The forgotten declaration's four cards: named to the player, counted to the others.
         row("forgotten declaration", "H 8A KB H 8H 9H D TA T 7L 8L KL AL", "play 0",
             "play 0 0 0 -1 1 2,8,0 | forgot 0 4 0 -1 4 1,14,-1 1,13,-1 1,8,-1 1,7,-1",
             "play 0 0 0 -1 1 2,8,0 | forgot 0 4 0 -1 0");
@@ -77,17 +78,24 @@ private slots:
         row("forgotten, reshuffled", emptyTalon("8H KB", "D 8B/1 9B/0 TH T 7B"), "play 0",
             "play 0 0 0 -1 1 3,8,0 | reshuffle -1 3 0 -1 0 | forgot 0 4 0 -1 4 0,7,-1 3,10,-1 0,8,-1 0,9,-1",
             "play 0 0 0 -1 1 3,8,0 | reshuffle -1 3 0 -1 0 | forgot 0 4 0 -1 0");
+        // The last card: a play and the win.
         row("win", "H 9H H 8H 9L D TH", "play 0", "play 0 0 0 -1 1 3,9,0 | win 0 0 0 -1 0",
             "play 0 0 0 -1 1 3,9,0 | win 0 0 0 -1 0");
+        // A computer seat draws: the card named to it alone.
         row("draw", "H 8B KB H 9H 8H KL T TL D TA turn=1", "draw", "draw 1 1 0 -1 1 1,10,-1", "draw 1 1 0 -1 0");
+        // Nothing left to draw: a draw of no card.
         row("draw, nothing left", emptyTalon("8H KB", "D 9L"), "draw", "draw 0 0 0 -1 0", "draw 0 0 0 -1 0");
         // Six cards owed, two in the talon and two under the pile's top: four are drawn.
         row("penalty beyond the cards left", emptyTalon("8H KB", "D 7B/1 7L/0 7A/1 T AH 9H draw=6"), "accept",
             "reshuffle -1 2 0 -1 0 | penalty 0 4 6 -1 4 3,9,-1 3,14,-1 0,7,-1 1,7,-1",
             "reshuffle -1 2 0 -1 0 | penalty 0 4 6 -1 0");
+        // The skip taken.
         row("skip", "H 8H KB H 9H D AH/1 skip", "accept", "skip 0 0 0 -1 0", "skip 0 0 0 -1 0");
+        // A suit requested after an Upper.
         row("suit", "H 8H KB H 9H D UH/0 choice=1", "suit 2", "suit 0 0 0 2 0", "suit 0 0 0 2 0");
+        // A rank requested after a Lower.
         row("rank", "H 8H KB H 9H D LH/0 choice=2", "rank 14", "rank 0 0 0 14 0", "rank 0 0 0 14 0");
+        // An action the rules refuse makes no record.
         row("refused", "H 8H KB H 9H D LH/0 choice=2", "suit 2", "", "");
     }
 

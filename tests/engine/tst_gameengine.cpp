@@ -268,33 +268,50 @@ void TestGameEngine::actions_data()
     const QString reply = "|phase:1|card:3_8 by 1 from 0 []|state|status:Your turn";
     const QString seat1Drew = "|lastEvent:AI 1 draws a card|phase:2|draw:[1:1_10@3#0]|state|status:";
 
+    // The texts while a rank is owed: the status asks for it.
     row("rank owed", plain + "LA/0 choice=2", "texts", "Player: choose a rank|||");
+    // A choice owed comes before the request and the penalty that stand.
     row("choice first", plain + "LA/0 choice=1 draw=2 rank=9", "texts",
         "Player: choose a suit|Requested rank: Nine|Draw 2 cards|");
+    // A penalty to answer is named before the suit request.
     row("penalty first", plain + "7A/0 7H/1 draw=4 suit=3", "texts",
         "Player: play a seven or draw 4|Requested suit: Hearts|Draw 4 cards|");
+    // A skip to answer is named before the rank request.
     row("skip first", plain + "AA/1 skip rank=14", "texts",
         "Player: play an ace or skip|Requested rank: Ace|Skip turn|");
     // A name is filled in as text, except where a number follows it: a '%' sequence in it then takes part.
     row("%2, then a number", plain + "7A/0 7H/1 draw=4 | name=%2", "texts", "4: play a seven or draw 4||Draw 4 cards|");
+    // Blank names fall back to the default ones.
     row("blank names", "H 8B 9B KH H 8H 9H H KA D TA KL/0 9L/1 turn=2 | paused name= \t", "texts", "AI 2's turn|||");
+    // The result of a won game, with the winner's name blank.
     row("blank name, won", "H H 8H D TA 9A/0 win=0 | name=  ", "texts", "Player won the game|||Player won the game");
     // What the interface lets the player do.
     row("gate, declaring", "H 8A KB H 8H 9H 9L D TA", "gate;declareZavel;gate",
         "gate:playerInputEnabled canDeclareZavel 0|lastEvent:Zavél!|state|gate:playerInputEnabled zavelArmed 0");
+    // Nothing fits: only drawing is open.
     row("gate, draw", seat1Draws, "gate", "gate:playerInputEnabled canDraw");
+    // Paused: nothing is open.
     row("gate, paused", seat1Draws + "| paused", "gate", "gate:");
+    // A Seven to answer without a Seven in hand: only the penalty.
     row("gate, penalty", plain + "7A/1 7B/0 draw=4", "gate", "gate:playerInputEnabled canAcceptPenalty");
+    // An Ace to answer without an Ace: only the skip.
     row("gate, skip", plain + "AA/1 skip", "gate", "gate:playerInputEnabled canAcceptPenalty");
+    // After the player's Upper: only the suit choice.
     row("gate, suit owed", plain + "UA/0 choice=1", "gate", "gate:playerInputEnabled needsSuitChoice");
+    // After the player's Lower: only the rank choice.
     row("gate, rank owed", plain + "LA/0 choice=2", "gate", "gate:playerInputEnabled needsRankChoice");
+    // A Nine requested: only the Nine is playable.
     row("gate, rank requested", plain + "LA/1 rank=9", "gate", "gate:playerInputEnabled 1");
+    // A computer seat on turn: nothing is open.
     row("gate, computer on turn", free + " turn=1 | slow", "gate", "gate:");
+    // The winning card: nothing is open during its flight or after.
     row("gate, won", "H 9B H 8H 9H 9L D TB | slow", "playCard 0;gate;completeCardAnimation;gate",
         "phase:1|card:0_9 by 0 from 0 []|state|status:Player won the game|gate:|phase:0|result:Player won the game"
         "|state|gate:");
+    // The hand, the pile and the seats as the views read them.
     row("views", "H 8A UB KH H! 9A KB H 9H D TA 9L/1 KL/2 turn=1 | slow", "lists",
         "lists:2_8 0_12* 3_13 | 2_10 1_9/1 1_13/2 | Player:3, AI 1:2!<, AI 2:1");
+    // A name is shown without its surrounding blanks.
     row("trimmed name", plain + "turn=1 | paused name= Cleo ", "texts", "Cleo's turn|||");
 
     // Completions of the wrong kind, for no phase or a second time are ignored; the end of a phase saves again.
@@ -302,6 +319,7 @@ void TestGameEngine::actions_data()
         "completeDealAnimation;completeCardAnimation;playCard 0;completeDealAnimation;completeDrawAnimation;mark;"
         "completeCardAnimation;completeCardAnimation",
         played + "|status:AI 1's turn" + idle);
+    // The flight starts from the card's place in the hand.
     row("played from the middle", "H KB 8A KH H 8H 9H 9L D TA | slow", "playCard 1",
         "phase:1|card:2_8 by 0 from 1 []|state|status:AI 1's turn");
     // Four cards owed, three left: the text names the penalty.
@@ -311,68 +329,96 @@ void TestGameEngine::actions_data()
         "acceptPenalty",
         "lastEvent:You drew 4 penalty cards|phase:2|draw:[0:3_12@14#0 0:0_12@15#1 0:2_7@16#2]|state|status:AI 1's "
         "turn");
+    // The last-but-one card without Zavél!: four penalty cards follow the flight, then the computer replies.
     row("forgotten declaration", lastButOne, "playCard 0;completeCardAnimation;completeDrawAnimation",
         forgot + "|state|status:AI 1's turn" + drawn + idle + reply);
+    // The same with every request completed inside its signal.
     row("completed inside the signal", lastButOne + " | sync", "playCard 0",
         forgot + "|phase:2|draw:" + penalty + "|phase:0|status:AI 1's turn|state|state|state"
             + "|phase:1|card:3_8 by 1 from 0 []|phase:0|status:Your turn|state|state");
+    // Switched off during the flight: the phases end at once.
     row("animations switched off", lastButOne, "playCard 0;animationsEnabled 0",
         forgot + "|state|status:AI 1's turn|animationsEnabled" + drawn + idle + reply + idle);
+    // start() during a flight restores the saved game.
     row("start during a flight", lastButOne + " | slow", "playCard 0;start",
         forgot + "|state|status:AI 1's turn|phase:0|lastEvent:Game restored|state");
+    // A new game during a flight deals at once; the old flight's completions are ignored.
     row("new game during a flight", lastButOne, "playCard 0;newGame;completeCardAnimation;completeDrawAnimation",
         forgot + "|state|status:AI 1's turn|lastEvent:|phase:3|deal:10|state|status:Your turn");
+    // A draw: its card joins the hand at the end.
     row("draw", seat1Draws, "drawCard;lists",
         "lastEvent:You drew a card|phase:2|draw:[0:1_10@3#0]|state|status:AI 1's turn|lists:0_8 0_13 3_13 1_10 | 2_10 "
         "| Player:4, AI 1:3<");
+    // The player takes the skip; the computer seat then draws.
     row("skip", seat1Draws + "AA/1 skip", "acceptPenalty",
         "lastEvent:You skipped your turn|status:AI 1's turn|state" + seat1Drew + "Your turn");
+    // The player's requested suit, then the computer seat's draw under it.
     row("suit", seat1Draws + "UA/0 choice=1", "chooseSuit 2",
         "lastEvent:You requested Acorns|status:AI 1 — Acorns requested|state" + seat1Drew
             + "Player — Acorns requested");
     // Saves that the disk refuses half-way, after the play and at the end of its phase, leave the last one intact.
     row("saves refused", free + " | full off slow", "playCard 0",
         played + ", save differs in participants|status:AI 1's turn" + idle + ", save differs in participants");
+    // Paused, a declaration still counts, once.
     row("declared twice while paused", lastButOne + " | paused", "gate;declareZavel;declareZavel;playCard 0;gate",
         "gate:|lastEvent:Zavél!|state|state|gate:zavelArmed");
 
+    // A computer seat declares, then plays; a '%' name stays as typed.
     row("computer declares and plays", "H 8B KB KH H 8A 9B D TA turn=1 | name=%2", "",
         "lastEvent:%2 says Zavél!|phase:1|card:2_8 by 1 from 0 []|state|status:Your turn");
+    // A new delay restarts the computer's timer.
     row("new delay restarts the move", "H 8B KB KH H! 8A 9B D TA turn=1 | slow", "aiPlayDelay 0",
         "aiPlayDelay|phase:1|card:2_8 by 1 from 0 []|state|status:Your turn");
+    // A computer seat takes a penalty of six cards.
     row("computer takes 6",
         "H 8H 9H KH H 8A 9A TL KL LB D TA 7A/0 7H/1 7B/0 T KB TB 9B 8B 9L 8L turn=1 draw=6 | name=%2", "",
         "lastEvent:6 draws 6 penalty cards|phase:2|draw:[1:1_8@5#0 1:1_9@6#1 1:0_8@7#2 1:0_9@8#3 1:0_10@9#4 "
         "1:0_13@10#5]|state|status:Your turn");
+    // A computer seat owing a suit requests one.
     row("computer requests a suit", "H 8B 9B KH H 8L 9L KL 8H D TA UA/1 turn=1 choice=1 | name=%1", "",
         "lastEvent:%1 requests Leaves|status:%1 — Leaves requested|state");
 
+    // Actions that do not fit the situation change nothing and say nothing.
     row("refused", free,
         "playCard -1;playCard 3;playCard 1;drawCard;acceptPenalty;declareZavel;chooseSuit 1;chooseRank 9;rejectCard 0;"
         "rejectCard -1;rejectCard 3",
         "");
+    // Paused: a play and a rejection are refused.
     row("refused while paused", free + " | paused", "playCard 0;rejectCard 1", "");
+    // Not on turn: the penalty and a rejection are refused.
     row("refused, not on turn", free + " 7A/1 draw=2 turn=1 | paused", "acceptPenalty;rejectCard 1", "");
+    // A won game takes no action.
     row("refused, game won", "H 8A KB KH H D TA 9H/1 win=1", "drawCard;playCard 0;acceptPenalty;rejectCard 1", "");
+    // During the player's own flight: no choice and no rejection.
     row("refused, own flight", "H UH KB KH 9B H 8H 9H 9L D TA", "playCard 0;chooseSuit 1;rejectCard 0",
         "phase:1|card:3_12 by 0 from 0 []|state|status:Player: choose a suit");
+    // During a computer seat's flight: no play, declaration or rejection.
     row("refused, computer flight", "H 8A KB H KH 9A KL D TA turn=1", "wait;playCard 0;declareZavel;rejectCard 1",
         "phase:1|card:2_9 by 1 from 1 []|state|status:Your turn");
+    // During a computer seat's flight: no draw.
     row("draw refused, computer flight", "H KB 8H H 9A KH KL D TA turn=1", "wait;drawCard",
         "phase:1|card:2_9 by 1 from 0 []|state|status:Your turn");
+    // During the computer's Seven in flight: taking the penalty is refused.
     row("penalty refused, computer flight", "H 8A KB H 7A KH KL D TA turn=1", "wait;acceptPenalty",
         "phase:1|card:2_7 by 1 from 0 []|state|status:Player: play a seven or draw 2");
 
+    // Each rejection explains itself: a suit owed first,
     row("reject, suit owed", plain + "UA/0 choice=1 rank=9", "rejectCard 1",
         "lastEvent:Choose the requested suit first");
+    // a rank owed,
     row("reject, rank owed", plain + "LA/0 choice=2 draw=2", "rejectCard 1",
         "lastEvent:Choose the requested rank first");
+    // a Seven to answer,
     row("reject, draw penalty", plain + "7A/1 draw=2 suit=0", "rejectCard 0",
         "lastEvent:Play a Seven or accept the +2 penalty");
+    // an Ace to answer,
     row("reject, skip", plain + "AA/1 skip suit=3", "rejectCard 2", "lastEvent:Play an Ace or skip the turn");
+    // a requested suit (a card that fits is not explained),
     row("reject, suit requested", plain + "KL/1 suit=3", "rejectCard 2;rejectCard 0",
         "lastEvent:Requested suit: Hearts");
+    // a requested rank,
     row("reject, rank requested", plain + "KL/1 rank=12", "rejectCard 2", "lastEvent:Requested rank: Upper");
+    // and a card that matches nothing.
     row("reject, no match", plain, "rejectCard 0", "lastEvent:Match the suit or rank of the top card");
 }
 

@@ -145,10 +145,15 @@ void TestModels::hand_data()
         = [](const char *tag, const QString &words, const char *action, const char *changes, const char *rows) {
               QTest::newRow(tag) << words << QString(action) << QString(changes) << QString(rows);
           };
+    // A card played from the middle: its row goes, the next ones take new hand indices.
     row("the second card leaves", game, "play 1", "-1..1 1:handIndex,playable 2:handIndex", "KB@0 UH@1 9L@2");
+    // Sorting moves a row; no row is made anew.
     row("sorted, the same hand moves", game, "sort", "3>1", "KB@0 9L@3 8A@1* UH@2*");
+    // A drawn card is a new row at the end.
     row("a draw comes at the end", "H KB 9L H 8H 9H D TA T 7H", "draw", "+2..2", "KB@0 9L@1 7H@2");
+    // Paused, the playable marks change and nothing else.
     row("paused: the marks go", game, "pause", "1:playable 2:playable", "KB@0 8A@1 UH@2 9L@3");
+    // A refresh that changes nothing tells nothing.
     row("nothing changed", game, "refresh", "", "KB@0 8A@1* UH@2* 9L@3");
 }
 
