@@ -3,6 +3,8 @@
 #include "clock.h"
 
 #include <QMutexLocker>
+
+#include <cstdio>
 #include <QQuickWindow>
 #include <QThread>
 
@@ -105,7 +107,12 @@ void FrameClock::frameSwapped()
         return;
     if (m_recording) {
         const qint64 polish = frame.polishEndNs - frame.beginNs;
-        m_results.work.add(nsToMs(polish + now - frame.syncBeginNs));
+        const double work = nsToMs(polish + now - frame.syncBeginNs);
+        if (m_slowMs > 0 && work > m_slowMs)
+            std::fprintf(stderr, "slow: frame %.2f ms: polish %.2f, sync %.2f, render %.2f, swap %.2f\n", work,
+                         nsToMs(polish), nsToMs(frame.syncEndNs - frame.syncBeginNs),
+                         nsToMs(frame.renderEndNs - frame.syncEndNs), nsToMs(now - frame.renderEndNs));
+        m_results.work.add(work);
         m_results.polish.add(nsToMs(polish));
         m_results.sync.add(nsToMs(frame.syncEndNs - frame.syncBeginNs));
         m_results.render.add(nsToMs(frame.renderEndNs - frame.syncEndNs));

@@ -43,6 +43,9 @@ public:
     // after the synchronisation of a frame on a render thread, else at beginNs.
     qint64 interfaceResumedNs(qint64 beginNs, qint64 endNs) const;
 
+    // Prints each frame whose work is longer than this to standard error, with its parts; 0 prints none.
+    void reportSlowerThan(int ms) { m_slowMs = ms; }
+
     struct Results
     {
         Series work;
@@ -82,6 +85,7 @@ private:
     QThread *m_interfaceThread;
     std::function<bool()> m_animating;
     std::atomic<bool> m_recording{false};
+    int m_slowMs = 0;
     std::atomic<qint64> m_syncEndNs{-1};
     std::atomic<bool> m_renderThread{false};
 

@@ -8,7 +8,8 @@
 //   zavel-frames --floor SECONDS [--samples FILE]
 //   zavel-frames --merge FILE...
 // --deals deals anew K times before each game is played (the new deals are timed as actions of their own).
-// --slow prints every action that takes longer than MS, with its kind and what the engine says after it.
+// --slow prints every action that takes longer than MS, with its kind and what the engine says after it, and
+// every frame whose work takes longer, with its parts.
 // The renderer is Qt Quick's choice: QT_QUICK_BACKEND=software for the software renderer, OpenGL otherwise.
 // With Qt's -qmljsdebugger option the QML debugging services are on, so that qmlprofiler can record a run:
 //   qmlprofiler -o trace.qtd zavel-frames --games 1
@@ -259,6 +260,7 @@ int runInterface(TimedApplication &app, const Options &options, LanguageSettings
     });
     ActionClock actions(engine, view.get(), &frames, &saves);
     actions.reportSlowerThan(options.slowMs);
+    frames.reportSlowerThan(options.slowMs);
     app.addObserver(&frames);
     app.addObserver(&actions);
 
