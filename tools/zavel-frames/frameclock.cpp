@@ -4,9 +4,9 @@
 
 #include <QMutexLocker>
 
-#include <cstdio>
 #include <QQuickWindow>
 #include <QThread>
+#include <cstdio>
 
 FrameClock::FrameClock(QQuickWindow *window, std::function<bool()> animating)
     : m_window(window)

@@ -68,11 +68,12 @@ struct Options
 
 int usage(const char *program)
 {
-    std::fprintf(stderr,
-                 "usage: %s [--games N] [--deals K] [--delay MS] [--qml FILE] [--screenshot PNG] [--samples FILE] [--slow MS]\n"
-                 "       %s --floor SECONDS [--samples FILE]\n"
-                 "       %s --merge FILE...\n",
-                 program, program, program);
+    std::fprintf(
+        stderr,
+        "usage: %s [--games N] [--deals K] [--delay MS] [--qml FILE] [--screenshot PNG] [--samples FILE] [--slow MS]\n"
+        "       %s --floor SECONDS [--samples FILE]\n"
+        "       %s --merge FILE...\n",
+        program, program, program);
     return 2;
 }
 
