@@ -366,8 +366,17 @@ Item {
     }
 
     // Overlays --------------------------------------------------------------------------------------------------------
-    // Each is made the first time it is needed: start-up compiles and builds none of them. The choosers and the
-    // result are kept from then on (KeptLoader).
+    // Start-up compiles and builds none of them. The choosers and the result are made ahead once the table has
+    // stood a while, in the time between frames, and kept from then on (KeptLoader), so that the move that
+    // first shows one does not pay for making it; the rest are made the first time they are needed.
+    Timer {
+        id: warmUp
+        property bool done: false
+        interval: 1500
+        running: true
+        onTriggered: done = true
+    }
+
     Item {
         id: overlayArea
         x: table.margin
@@ -383,6 +392,7 @@ Item {
             id: suitChooser
             anchors.fill: parent
             needed: table.hasEngine && table.engine.needsSuitChoice
+            early: warmUp.done
             source: "SuitChooser.qml"
             onLoaded: {
                 item.objectName = "suitChooser";
@@ -398,6 +408,7 @@ Item {
             id: rankChooser
             anchors.fill: parent
             needed: table.hasEngine && table.engine.needsRankChoice
+            early: warmUp.done
             source: "RankChooser.qml"
             onLoaded: {
                 var names = [];
@@ -451,6 +462,7 @@ Item {
             anchors.centerIn: parent
             width: Math.min(parent.width - 40 * u, 440 * u)
             needed: table.showResult
+            early: warmUp.done
             source: "ResultPanel.qml"
             // The result is read when it shows, once a game, not on every change of the state.
             function fill() {
