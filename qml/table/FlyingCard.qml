@@ -64,18 +64,15 @@ Item {
         transform: Scale { origin.x: flyer.width / 2; xScale: flyer.flip }
     }
 
-    // The card moves on Animators: on a threaded render loop (the phone's) they run on the render thread, so
-    // a flight keeps moving while the interface thread is busy with a move. The item's x, y, scale and rotation
-    // take their new values when it lands. Turning over animates a property of the card's own, on this thread.
     SequentialAnimation {
         id: flight
         PauseAnimation { duration: flyer.delay }
         ScriptAction { script: flyer.visible = true }
         ParallelAnimation {
-            XAnimator { target: flyer; to: flyer.toX; duration: flyer.duration; easing.type: Easing.InOutCubic }
-            YAnimator { target: flyer; to: flyer.toY; duration: flyer.duration; easing.type: Easing.InOutCubic }
-            ScaleAnimator { target: flyer; to: flyer.toScale; duration: flyer.duration; easing.type: Easing.InOutQuad }
-            RotationAnimator { target: flyer; to: flyer.toRotation; duration: flyer.duration }
+            NumberAnimation { target: flyer; property: "x"; to: flyer.toX; duration: flyer.duration; easing.type: Easing.InOutCubic }
+            NumberAnimation { target: flyer; property: "y"; to: flyer.toY; duration: flyer.duration; easing.type: Easing.InOutCubic }
+            NumberAnimation { target: flyer; property: "scale"; to: flyer.toScale; duration: flyer.duration; easing.type: Easing.InOutQuad }
+            NumberAnimation { target: flyer; property: "rotation"; to: flyer.toRotation; duration: flyer.duration }
             SequentialAnimation {
                 NumberAnimation { target: flyer; property: "flip"; to: flyer.turnOver ? 0 : 1; duration: flyer.duration / 2 }
                 ScriptAction { script: if (flyer.turnOver) flyer.faceUp = true }
