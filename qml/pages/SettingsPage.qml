@@ -23,9 +23,7 @@ Rectangle {
     readonly property bool hasEngine: engine !== null
     readonly property bool hasPreferences: preferences !== null
     readonly property int nextPlayers: hasPreferences ? preferences.playerCount : 2
-    readonly property var difficultyOptions: [Labels.difficultyName(0), Labels.difficultyName(1),
-                                              Labels.difficultyName(2), Labels.difficultyName(3),
-                                              Labels.difficultyName(4)]
+    readonly property var difficultyOptions: Labels.difficultyNames()
 
     color: Theme.feltDark
 
@@ -65,14 +63,9 @@ Rectangle {
             width: Math.min(flick.width - 32 * u, 620 * u)
             spacing: 10 * u
 
-            Text {
-                objectName: "storageNotice"
+            StorageNotice {
                 width: parent.width
-                visible: text.length > 0
-                text: page.hasPreferences && page.preferences.store ? page.preferences.store.notice : ""
-                color: Theme.warningText
-                font.pixelSize: Theme.fontSmall
-                wrapMode: Text.Wrap
+                store: page.hasPreferences ? page.preferences.store : null
             }
 
             Text {

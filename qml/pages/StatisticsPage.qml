@@ -13,9 +13,7 @@ Rectangle {
 
     readonly property real u: Theme.u
     readonly property var summary: statistics ? statistics.summary : null
-    readonly property var levelNames: [Labels.difficultyName(0), Labels.difficultyName(1),
-                                       Labels.difficultyName(2), Labels.difficultyName(3),
-                                       Labels.difficultyName(4)]
+    readonly property var levelNames: Labels.difficultyNames()
 
     color: Theme.feltDark
 
@@ -76,14 +74,9 @@ Rectangle {
             width: Math.min(flick.width - 32 * u, 620 * u)
             spacing: 10 * u
 
-            Text {
-                objectName: "storageNotice"
+            StorageNotice {
                 width: parent.width
-                visible: text.length > 0
-                text: page.statistics && page.statistics.store ? page.statistics.store.notice : ""
-                color: Theme.warningText
-                font.pixelSize: Theme.fontSmall
-                wrapMode: Text.Wrap
+                store: page.statistics ? page.statistics.store : null
             }
 
             Repeater {

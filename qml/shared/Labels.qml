@@ -129,6 +129,11 @@ QtObject {
         }
     }
 
+    // The names of every strength, by code: Random to Hard, then the Expert.
+    function difficultyNames() {
+        return [difficultyName(0), difficultyName(1), difficultyName(2), difficultyName(3), difficultyName(4)];
+    }
+
     // The strength of a computer player: the rules' levels 0 to 3, and 4 the Expert.
     function difficultyName(level) {
         switch (level) {

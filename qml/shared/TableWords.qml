@@ -8,6 +8,7 @@ import "."
 // come from nameOf(seat), the seats' short names. An opponent's drawn cards are never named, only counted; the
 // journal does not know them.
 QtObject {
+    // A card id ("3_12") as its suit and rank.
     function parts(id) {
         var codes = String(id).split("_");
         return { suit: parseInt(codes[0], 10), rank: parseInt(codes[1], 10) };

@@ -158,20 +158,19 @@ Item {
                     cardItem.dragX = dx;
                     cardItem.dragY = dy;
                 }
+                function putBack() {
+                    cardItem.dragX = 0;
+                    cardItem.dragY = 0;
+                    dragging = false;
+                }
                 onReleased: {
                     if (!dragging)
                         return;
                     var point = cardItem.mapToItem(hand, cardItem.width / 2, cardItem.height / 2);
-                    cardItem.dragX = 0;
-                    cardItem.dragY = 0;
-                    dragging = false;
+                    putBack();
                     hand.cardDropped(cardItem.engineIndex, point.x, point.y);
                 }
-                onCanceled: {
-                    cardItem.dragX = 0;
-                    cardItem.dragY = 0;
-                    dragging = false;
-                }
+                onCanceled: putBack()
                 onClicked: if (!dragged) hand.tap(index, cardItem.engineIndex)
             }
         }

@@ -64,11 +64,6 @@ Item {
         return copy;
     }
 
-    function parseId(cardId) {
-        var parts = String(cardId).split("_");
-        return { suit: parseInt(parts[0], 10), rank: parseInt(parts[1], 10) };
-    }
-
     function abort() {
         token += 1;
         flights.clear();
@@ -94,7 +89,7 @@ Item {
         var batch = token;
         // The hand still shows the card that was played: the flight starts where the player saw it.
         var from = playedBy === 0 ? table.handRect(oldHandIndex, true) : table.seatRect(playedBy);
-        var card = parseId(cardId);
+        var card = TableWords.parts(cardId);
 
         var pileMap = copyMap(toPile);
         pileMap[cardId] = true;
@@ -145,7 +140,7 @@ Item {
         var plans = [];
         for (var i = 0; i < job.entries.length; ++i) {
             var e = job.entries[i];
-            var card = parseId(e.id);
+            var card = TableWords.parts(e.id);
             plans.push({
                 id: e.id,
                 suit: card.suit,
