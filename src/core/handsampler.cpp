@@ -9,14 +9,6 @@ namespace {
 // At most this many kept guesses per seat are remembered as stand-ins.
 constexpr std::size_t keptGuessLimit = 32;
 
-CardSet cardsOf(const std::vector<Card> &cards, std::size_t from = 0)
-{
-    CardSet set = 0;
-    for (std::size_t i = from; i < cards.size(); ++i)
-        set |= cardBit(cards[i]);
-    return set;
-}
-
 void shuffle(Card *cards, std::size_t count, ExpertRandom &rng)
 {
     for (std::size_t i = count; i > 1; --i)
@@ -52,7 +44,7 @@ void HandSampler::Pool::choose(std::size_t count, ExpertRandom &rng)
 
 CardSet HandSampler::Pool::freeCards() const
 {
-    return cardsOf(cards, free);
+    return cardsOf(cards.begin() + static_cast<std::ptrdiff_t>(free), cards.end());
 }
 
 void HandSampler::Pool::bringForward(const Card *chosen, std::size_t count)
@@ -163,7 +155,7 @@ void HandSampler::guessHand(int seat, ExpertRandom &rng)
         const std::size_t start = earlier.empty() ? 0 : rng.below(earlier.size());
         for (std::size_t i = 0; i < earlier.size(); ++i) {
             const std::vector<Card> &guess = earlier[(start + i) % earlier.size()];
-            if ((cardsOf(guess) & ~free) == 0) {
+            if ((cardsOf(guess.begin(), guess.end()) & ~free) == 0) {
                 m_guess = guess;
                 break;
             }
@@ -201,17 +193,20 @@ HandSampler::Verdict HandSampler::weigh(int seat, double threshold, ExpertRandom
     m_held = m_guess;
     double weight = 1.0;
     for (auto step = trail.rbegin(); step != trail.rend() && verdict.depth < m_depth; ++step) {
+        // A draw for want of a fitting card is weighed as its cards are taken back; every other judged step by
+        // how likely its choice was.
+        const bool fittingDraw = drewForWant(*step, level) && step->earlier == 0;
         // Going back in time: the played card returns to the hand, drawn cards leave it, the later part first.
         if (step->kind == MoveKind::Play) {
             m_held.push_back(step->card);
-        } else if (drewForWant(*step, level) && step->earlier == 0) {
+        } else if (fittingDraw) {
             weight *= takeBackFitting(seat, *step, rng);
         } else if (!takeBack(step->count, step->from, rng) || !takeBack(step->earlier, step->earlierFrom, rng)) {
             return verdict;
         }
         if (!step->judged)
             continue;
-        if (!drewForWant(*step, level) || step->earlier != 0)
+        if (!fittingDraw)
             weight *= m_model.likelihood(seat, level, *step, m_held.data(), static_cast<int>(m_held.size()));
         if (weight <= threshold)
             return verdict;

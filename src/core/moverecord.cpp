@@ -38,17 +38,17 @@ void addReshuffle(std::vector<MoveRecord> *records, const ActionResult &result)
     records->push_back(record);
 }
 
-bool drawsCards(MoveKind kind)
-{
-    return kind == MoveKind::Draw || kind == MoveKind::PenaltyTaken || kind == MoveKind::ForgottenDeclaration;
-}
-
 bool validCard(const Card &card)
 {
     return validSuit(card.suit) && validRank(card.rank) && card.playedBy >= -1 && card.playedBy < 4;
 }
 
 } // namespace
+
+bool drawsCards(MoveKind kind)
+{
+    return kind == MoveKind::Draw || kind == MoveKind::PenaltyTaken || kind == MoveKind::ForgottenDeclaration;
+}
 
 bool operator==(const MoveRecord &a, const MoveRecord &b)
 {

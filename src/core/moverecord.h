@@ -60,6 +60,8 @@ inline bool operator!=(const MoveRecord &a, const MoveRecord &b)
 // Whether the record stands for an action of its seat (a play, a draw, a taken penalty or skip, a request), as
 // opposed to what came with one or happened to the table.
 bool isAction(MoveKind kind);
+// Whether the record's seat took cards from the talon: a draw, a taken penalty, a forgotten declaration's penalty.
+bool drawsCards(MoveKind kind);
 
 // The records of an action that the rules took (result.ok), with every drawn card named.
 std::vector<MoveRecord> actionRecords(int seat, const AiAction &action, const ActionResult &result);

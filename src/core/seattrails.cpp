@@ -33,11 +33,6 @@ bool startsGame(MoveKind kind)
     return kind == MoveKind::Deal || kind == MoveKind::Restore;
 }
 
-bool drawsCards(MoveKind kind)
-{
-    return kind == MoveKind::Draw || kind == MoveKind::PenaltyTaken || kind == MoveKind::ForgottenDeclaration;
-}
-
 // A request depends on the hand alone, so it can be weighed even where the table is not known.
 bool isRequest(MoveKind kind)
 {
@@ -54,14 +49,6 @@ int countChange(const MoveRecord &record)
 bool validCard(const Card &card)
 {
     return validSuit(card.suit) && validRank(card.rank);
-}
-
-CardSet setOf(std::vector<Card>::const_iterator begin, std::vector<Card>::const_iterator end)
-{
-    CardSet set = 0;
-    for (auto it = begin; it != end; ++it)
-        set |= cardBit(*it);
-    return set;
 }
 
 TableMoment momentOf(const Replay &replay, int seat)
@@ -111,7 +98,7 @@ bool applyReshuffle(Replay *replay, int count)
     if (replay->pileKnown) {
         if (static_cast<int>(replay->pile.size()) != count + 1)
             return false;
-        replay->talonCards = setOf(replay->pile.begin(), replay->pile.end() - 1);
+        replay->talonCards = cardsOf(replay->pile.begin(), replay->pile.end() - 1);
         replay->pile.erase(replay->pile.begin(), replay->pile.end() - 1);
     } else if (replay->topKnown) {
         replay->pile.assign(1, replay->top);

@@ -37,6 +37,14 @@ inline CardSet cardBit(const Card &card)
     return CardSet(1) << (RankCount * card.suit + (card.rank - Seven));
 }
 
+inline CardSet cardsOf(std::vector<Card>::const_iterator begin, std::vector<Card>::const_iterator end)
+{
+    CardSet set = 0;
+    for (auto it = begin; it != end; ++it)
+        set |= cardBit(*it);
+    return set;
+}
+
 // The table as every seat saw it just before a step.
 struct TableMoment
 {

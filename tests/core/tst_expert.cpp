@@ -97,8 +97,7 @@ std::vector<MoveRecord> drawnCardsChanged(std::vector<MoveRecord> records, int s
 {
     const std::vector<Card> deck = buildDeck();
     for (MoveRecord &record : records) {
-        const bool drawn = record.kind == MoveKind::Draw || record.kind == MoveKind::PenaltyTaken
-            || record.kind == MoveKind::ForgottenDeclaration;
+        const bool drawn = drawsCards(record.kind);
         for (Card &card : record.cards) {
             if (drawn && record.seat != seat)
                 card = deck[pick() % deck.size()];
