@@ -142,7 +142,6 @@ Rectangle {
     SeatModel {
         id: seatModel
         engine: gameEngine
-        journal: moveJournal
     }
 
     MoveJournal {

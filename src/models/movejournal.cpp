@@ -155,11 +155,11 @@ void MoveJournal::recorded(const std::vector<Zavel::MoveRecord> &made)
             const bool untouched = !anyAction(kept);
             // A restart with no move since the last says nothing new: the log keeps one restore line.
             const bool again = !kept.empty() && kept.back().kind == Zavel::MoveKind::Restore;
-            if (!again)
+            if (!again) {
                 kept.insert(kept.end(), records.begin(), records.end());
-            startGame(id, kept, untouched);
-            if (!again)
                 m_file.append(records, state);
+            }
+            startGame(id, kept, untouched);
         } else {
             const Zavel::GameCore &core = m_engine->core();
             startGame(tableFingerprint(core), records, looksDealt(core));

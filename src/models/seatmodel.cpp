@@ -4,6 +4,13 @@
 
 #include <algorithm>
 
+namespace {
+
+// A game seats two to four players.
+constexpr int seatsAtMost = 4;
+
+} // namespace
+
 SeatModel::SeatModel(QObject *parent)
     : QAbstractListModel(parent)
 { }
@@ -26,11 +33,11 @@ void SeatModel::setJournal(MoveJournal *journal)
         disconnect(m_journal, nullptr, this, nullptr);
     m_journal = journal;
     if (journal) {
-        connect(journal, &QAbstractItemModel::rowsInserted, this, &SeatModel::refresh);
-        connect(journal, &QAbstractItemModel::modelReset, this, &SeatModel::refresh);
+        connect(journal, &QAbstractItemModel::rowsInserted, this, &SeatModel::readLastTurns);
+        connect(journal, &QAbstractItemModel::modelReset, this, &SeatModel::readLastTurns);
     }
     emit journalChanged();
-    refresh();
+    readLastTurns();
 }
 
 void SeatModel::setFirstSeat(int seat)
@@ -152,6 +159,14 @@ QVector<int> SeatModel::changedRoles(const Seat &was, const Seat &now) const
     return roles;
 }
 
+void SeatModel::readLastTurns()
+{
+    m_lastTurns.clear();
+    for (int seat = 0; m_journal && seat < seatsAtMost; ++seat)
+        m_lastTurns << m_journal->lastTurn(seat);
+    refresh();
+}
+
 void SeatModel::refresh()
 {
     std::vector<Seat> wanted;
@@ -161,8 +176,7 @@ void SeatModel::refresh()
         const QStringList cut = shortNames(names);
         for (int seat = m_firstSeat; seat < core.playerCount; ++seat) {
             wanted.push_back({names[seat], cut[seat], static_cast<int>(core.hand(seat).size()),
-                              seat == core.currentPlayer, core.zavelDeclared(seat),
-                              m_journal ? m_journal->lastTurn(seat) : QVariantList()});
+                              seat == core.currentPlayer, core.zavelDeclared(seat), m_lastTurns.value(seat)});
         }
     }
     const int before = count();

@@ -88,6 +88,8 @@ private:
     };
 
     QVector<int> changedRoles(const Seat &was, const Seat &now) const;
+    // Reads every seat's last turn from the journal again: only when the journal changes, not on every state.
+    void readLastTurns();
 
     QStringList currentNames() const;
 
@@ -95,6 +97,7 @@ private:
     QPointer<MoveJournal> m_journal;
     int m_firstSeat = 0;
     std::vector<Seat> m_seats; // from m_firstSeat on
+    QVector<QVariantList> m_lastTurns; // by seat, as the journal last told them
     int m_choiceOwed = 0;
 };
 

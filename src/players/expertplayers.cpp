@@ -1,7 +1,5 @@
 #include "expertplayers.h"
 
-#include "seatview.h"
-
 #include <QRunnable>
 
 namespace {
@@ -141,9 +139,8 @@ void ExpertPlayers::think(Thought *thought, const Zavel::GameCore &game, int sea
 // heard of yet is the one the seat makes at the start of its move.
 void ExpertPlayers::prepare(const Zavel::GameCore &game, int seat)
 {
-    const std::vector<Zavel::MoveRecord> &told = m_journal ? m_journal->records() : std::vector<Zavel::MoveRecord>();
-    const bool toldAlready
-        = !told.empty() && told.back().kind == Zavel::MoveKind::Declaration && told.back().seat == seat;
+    const bool toldAlready = m_journal && !m_journal->records().empty()
+        && m_journal->records().back().kind == Zavel::MoveKind::Declaration && m_journal->records().back().seat == seat;
     think(&m_move, game, seat, game.zavelDeclared(seat) && !toldAlready);
 }
 

@@ -2,7 +2,6 @@
 // the one that went on, a wrong or late answer never stalls or breaks the game, and a hint changes nothing.
 
 #include "expertplayers.h"
-#include "gametext.h"
 #include "savefiles.h"
 
 #include <QTemporaryDir>
@@ -59,11 +58,17 @@ private slots:
     void hintChangesNothing();
 
 private:
-    void setUp(GameEngine *engine, ExpertPlayers *experts, MoveJournal *journal, const QVariantList &levels)
+    // An engine that plays at once, saving in the test's home.
+    void quick(GameEngine *engine) const
     {
-        engine->setSaveFilePath(m_home.filePath(QStringLiteral("autosave-v1.txt")));
+        engine->setSaveFilePath(savedAutosave());
         engine->setAnimationsEnabled(false);
         engine->setAiPlayDelay(0);
+    }
+
+    void setUp(GameEngine *engine, ExpertPlayers *experts, MoveJournal *journal, const QVariantList &levels)
+    {
+        quick(engine);
         journal->setEngine(engine);
         Zavel::ExpertSettings settings;
         settings.playouts = 60; // enough to decide, quick enough for the sanitizer builds
@@ -80,9 +85,7 @@ private:
     bool startWithStub(GameEngine *engine, StubChooser *stub)
     {
         const bool written = writeGameTo(savedAutosave(), "H 8B KB KH H 9H 8H KL D TH turn=1");
-        engine->setSaveFilePath(savedAutosave());
-        engine->setAnimationsEnabled(false);
-        engine->setAiPlayDelay(0);
+        quick(engine);
         engine->setPaused(true);
         engine->start();
         engine->setSeatChooser(1, stub);

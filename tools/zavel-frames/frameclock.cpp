@@ -3,9 +3,9 @@
 #include "clock.h"
 
 #include <QMutexLocker>
-
 #include <QQuickWindow>
 #include <QThread>
+
 #include <cstdio>
 
 FrameClock::FrameClock(QQuickWindow *window, std::function<bool()> animating)
