@@ -1,5 +1,7 @@
 #include "autosave.h"
 
+#include "openmakingfolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,10 +31,8 @@ void Autosave::setPath(const QString &path)
 
 void Autosave::save(const Zavel::GameCore &core) const
 {
-    const QString file = path();
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Text))
+    QSaveFile out(path());
+    if (!openMakingFolder(&out, QIODevice::WriteOnly | QIODevice::Text))
         return;
     const QByteArray text = QByteArray::fromStdString(core.serializeState());
     // The write only fills the device's buffer; a disk that refuses the bytes (full, or over a size limit) says

@@ -75,48 +75,7 @@ int CardListModel::rowOf(const QString &cardId) const
 void CardListModel::sync(const std::vector<CardRow> &wanted)
 {
     const int before = count();
-    if (replacesAll(wanted))
-        replaceAll(wanted);
-    else
-        syncRows(wanted);
-    if (count() != before)
-        emit countChanged();
-}
-
-// Nothing stays: a new deal or another game restored. No card has an item to keep, so the rows there are take the
-// new cards, and the views reuse their items instead of making them anew.
-bool CardListModel::replacesAll(const std::vector<CardRow> &wanted) const
-{
-    if (m_rows.empty())
-        return false;
-    for (const CardRow &row : wanted) {
-        if (indexOfCard(m_rows, row.card) >= 0)
-            return false;
-    }
-    return true;
-}
-
-void CardListModel::replaceAll(const std::vector<CardRow> &wanted)
-{
-    const std::size_t kept = std::min(m_rows.size(), wanted.size());
-    if (m_rows.size() > kept) {
-        beginRemoveRows(QModelIndex(), static_cast<int>(kept), count() - 1);
-        m_rows.resize(kept);
-        endRemoveRows();
-    }
-    if (kept > 0) {
-        std::copy(wanted.begin(), wanted.begin() + static_cast<std::ptrdiff_t>(kept), m_rows.begin());
-        emit dataChanged(index(0), index(static_cast<int>(kept) - 1));
-    }
-    if (wanted.size() > kept) {
-        beginInsertRows(QModelIndex(), static_cast<int>(kept), static_cast<int>(wanted.size()) - 1);
-        m_rows.insert(m_rows.end(), wanted.begin() + static_cast<std::ptrdiff_t>(kept), wanted.end());
-        endInsertRows();
-    }
-}
-
-void CardListModel::syncRows(const std::vector<CardRow> &wanted)
-{
+    recycleLeavingRows(wanted);
     removeUnwanted(wanted);
     for (std::size_t i = 0; i < wanted.size(); ++i) {
         const int row = static_cast<int>(i);
@@ -135,6 +94,27 @@ void CardListModel::syncRows(const std::vector<CardRow> &wanted)
             endMoveRows();
         }
         updateRow(row, wanted[i]);
+    }
+    if (count() != before)
+        emit countChanged();
+}
+
+// A row whose card leaves takes a card that arrives, where it is, so that a view hands the item of a card that went
+// to one that came instead of destroying one item and making another: a new deal changes the rows' cards and
+// makes no item, and a pile that loses its bottom card as one comes on top keeps its number of items.
+void CardListModel::recycleLeavingRows(const std::vector<CardRow> &wanted)
+{
+    std::size_t row = 0;
+    for (const CardRow &arriving : wanted) {
+        if (indexOfCard(m_rows, arriving.card) >= 0)
+            continue;
+        while (row < m_rows.size() && indexOfCard(wanted, m_rows[row].card) >= 0)
+            ++row;
+        if (row == m_rows.size())
+            return;
+        m_rows[row] = arriving;
+        emit dataChanged(index(static_cast<int>(row)), index(static_cast<int>(row)));
+        ++row;
     }
 }
 

@@ -3,8 +3,8 @@
 
 // A list of cards for a QML view, changed by row removals, moves and insertions only where the cards really
 // came, went or moved, so that a view keeps the item (and the painted face) of every card that stays. A role
-// changes with a dataChanged of that row and role alone. When no card stays (a new deal), the rows take the new
-// cards in place, so that a view reuses its items rather than make them anew.
+// changes with a dataChanged of that row and role alone. A card that arrives takes the row of one that leaves,
+// if any, so that a view reuses that item rather than make one anew.
 
 #include "card.h"
 
@@ -57,9 +57,7 @@ protected:
     void sync(const std::vector<CardRow> &wanted);
 
 private:
-    bool replacesAll(const std::vector<CardRow> &wanted) const;
-    void replaceAll(const std::vector<CardRow> &wanted);
-    void syncRows(const std::vector<CardRow> &wanted);
+    void recycleLeavingRows(const std::vector<CardRow> &wanted);
     void removeUnwanted(const std::vector<CardRow> &wanted);
     void updateRow(int row, const CardRow &wanted);
 

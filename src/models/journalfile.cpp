@@ -1,6 +1,7 @@
 #include "journalfile.h"
 
-#include <QDir>
+#include "openmakingfolder.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -34,10 +35,9 @@ bool validId(const QByteArray &id)
 
 void write(const QString &path, const QByteArray &text, QIODevice::OpenMode mode)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     // Failures are silent: at the next start the check tells a file that missed a write, and it is dropped.
-    if (file.open(mode))
+    if (openMakingFolder(&file, mode))
         file.write(text);
 }
 

@@ -108,6 +108,7 @@ private slots:
     void hand_data();
     void hand();
     void pileAndSeats();
+    void newDeal();
     void shortNames_data();
     void shortNames();
     void recordsFollowTheAnimationRequest();
@@ -179,6 +180,7 @@ void TestModels::hand()
         engine.drawCard();
     } else if (action == "pause") {
         engine.setPaused(true);
+
     } else {
         engine.refreshInputState();
     }
@@ -206,13 +208,31 @@ void TestModels::pileAndSeats()
     QCOMPARE(column(seats, "handCount") + " | " + column(opponents, "seat"), QString("3 2 1 | 1 2"));
     ChangeLog pileLog(&pile), seatLog(&seats);
     engine.playCard(0);
-    QCOMPARE(pileLog.take() + " | " + pile.topCardId(), QString("-0..0 +2..2 | 3_8"));
+    QCOMPARE(pileLog.take() + " | " + pile.topCardId(), QString("0: 1>0 2>1 | 3_8"));
     QCOMPARE(seatLog.take(), QString("0:handCount,activeTurn 1:activeTurn"));
     engine.setName(2, "Cleo");
     QCOMPARE(seatLog.take() + " | " + opponents.name(2), QString("2:name,shortName | Cleo"));
     engine.newGame();
     QCOMPARE(column(seats, "handCount") + " | " + seats.name(0), QString("5 5 | Player"));
     QCOMPARE(QList<int>({pile.count(), opponents.count()}), QList<int>({1, 1}));
+}
+
+// A new deal, whatever it deals, gives the four rows of the old hand new cards (or keeps a card dealt again) and
+// makes one row for the fifth card: no item is destroyed and made anew.
+void TestModels::newDeal()
+{
+    GameEngine engine;
+    HandModel hand;
+    hand.setEngine(&engine);
+    start(&engine, "H KB 8A UH 9L H 8H 9H D TA");
+    ChangeLog log(&hand);
+    engine.newGame();
+    const QString changes = log.take();
+    // One insertion of one row ("+a..a"), no removal.
+    QVERIFY2(!changes.contains('-') && changes.count('+') == 1
+                 && QRegularExpression("\\+(\\d+)\\.\\.\\1( |$)").match(changes).hasMatch(),
+             qPrintable(changes));
+    QCOMPARE(hand.count(), 5);
 }
 
 void TestModels::shortNames_data()

@@ -38,6 +38,9 @@ public:
 
     // Times one of the player's own calls; the dispatch it runs in is then not taken for another action.
     void timeOwn(ActionKind kind, const std::function<void()> &call);
+    // Runs one of the player's own calls that is not measured (setting the table up); its dispatch is not taken for
+    // another action either.
+    void runUntimed(const std::function<void()> &call);
 
     void dispatchBegins(QObject *receiver, QEvent *event, qint64 beginNs) override;
     void dispatchEnded(const QObject *receiver, QEvent::Type type, qint64 beginNs, qint64 endNs) override;

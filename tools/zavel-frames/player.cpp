@@ -49,8 +49,10 @@ void Player::start(const std::function<void()> &beforeFirstGame)
     beforeFirstGame();
     m_lastChangeNs = nowNs();
     m_watch.start();
-    m_dealsLeft = m_extraDeals;
-    m_actions->timeOwn(ActionKind::NewGame, [this] { m_engine->newGame(); });
+    // The table is brought to four seats by a deal of its own, untimed: the seats that the start left out are made
+    // then, once, as when a player changes the number of players. Every timed deal is one at an unchanged table.
+    m_dealsLeft = m_extraDeals + 1;
+    m_actions->runUntimed([this] { m_engine->newGame(); });
 }
 
 void Player::engineChanged()
