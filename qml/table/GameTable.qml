@@ -173,6 +173,7 @@ Item {
         engine: table.engine
         table: table
         flights: flights
+        hand: handModel
     }
 
     // --- Layout ------------------------------------------------------------------------------------------------
@@ -230,7 +231,7 @@ Item {
                     Labels.difficultyName(table.strengths[3])]
         winner: table.hasEngine ? table.engine.winnerPlayer : -1
         gameOver: table.gameOver
-        cardsOnTheWay: animator.toHand
+        arrivingAt: animator.arrivingAt
     }
 
     // Talon and discard pile ---------------------------------------------------------------------------------
@@ -341,7 +342,6 @@ Item {
         width: table.mainWidth - 2 * table.margin
         height: table.handHeight
         model: handModel
-        hiddenIds: animator.toHand
         inputEnabled: table.inputEnabled
         tapToSelect: table.tapToSelect
         hintedIndex: table.hint.kind === "card" ? table.hint.handIndex : -1

@@ -15,9 +15,8 @@ import "../shared"
 Item {
     id: hand
 
+    // A card still on its way here (the model's arriving role) does not show yet.
     property HandModel model: null
-    // Card ids that are on their way here and must not show yet.
-    property var hiddenIds: ({})
     // While the player may act, cards that cannot be played are shaded and the playable ones lifted.
     property bool inputEnabled: false
     // Whether the cards slide to their places: while a card flies or is drawn, so that the cards that stay make
@@ -118,7 +117,7 @@ Item {
             shaded: hand.inputEnabled && !canPlay
             selected: index === hand.selectedPosition
             hinted: model.handIndex === hand.hintedIndex
-            opacity: hand.hiddenIds[model.cardId] !== undefined ? 0 : 1
+            opacity: model.arriving ? 0 : 1
             Accessible.role: Accessible.Button
             Accessible.name: Labels.cardName(model.suit, model.rank) + (playable ? ", " + qsTr("playable") : "")
             Accessible.onPressAction: hand.cardTapped(cardItem.engineIndex)

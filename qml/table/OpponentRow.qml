@@ -12,21 +12,12 @@ Item {
     property var strengths: ["", "", ""]
     property int winner: -1
     property bool gameOver: false
-    // Cards still flying to each seat, which the seats do not count yet: card id -> seat.
-    property var cardsOnTheWay: ({})
+    // The number of cards still flying to each seat, which the seats do not count yet.
+    property var arrivingAt: [0, 0, 0, 0]
 
     readonly property int opponents: Math.max(1, seats ? seats.count : 1)
     readonly property real gap: 8 * Theme.u
     readonly property real seatWidth: Math.min(250 * Theme.u, (width - (opponents - 1) * gap) / opponents)
-
-    function onTheWayTo(seat) {
-        var n = 0;
-        for (var id in cardsOnTheWay) {
-            if (cardsOnTheWay[id] === seat)
-                n += 1;
-        }
-        return n;
-    }
 
     function seatItem(seat) {
         for (var i = 0; i < repeater.count; ++i) {
@@ -52,7 +43,7 @@ Item {
             name: model.shortName
             lastMove: TableWords.turn(model.lastTurn, false)
             strength: row.strengths[seatIndex - 1] || ""
-            cardCount: Math.max(0, model.handCount - row.onTheWayTo(seatIndex))
+            cardCount: Math.max(0, model.handCount - (row.arrivingAt[seatIndex] || 0))
             activeTurn: model.activeTurn && !row.gameOver
             declared: model.zavel
             oneCard: model.oneCard && !row.gameOver

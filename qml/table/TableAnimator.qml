@@ -6,8 +6,9 @@ import "../shared"
 //
 // The engine changes its state at once and then asks for an animation; the request arrives before the state
 // change is announced, so the table still shows the old picture while it is handled. Cards on their way are
-// listed in toHand (drawn or dealt, card id -> seat) and toPile (played): the views leave them out until
-// they land, so nothing appears before its card arrives. Each request gets a token; only the batch that
+// told to the hand model (drawn or dealt: its arriving role), counted per seat in arrivingAt, and listed in toPile
+// (played): the views leave them out until they land, so nothing appears before its card arrives. A landing
+// changes one row of the hand and one seat's count, not every card's binding. Each request gets a token; only the batch that
 // holds the current token may send the completion, so every request is answered once, and a batch that was
 // superseded (a new game, the watchdog, animations switched off) never answers.
 //
@@ -20,18 +21,14 @@ Item {
     property GameEngine engine
     property Item table
     property FlightLayer flights
+    property HandModel hand
 
-    property var toHand: ({})
+    property var arrivingAt: [0, 0, 0, 0]
     property var toPile: ({})
     property int token: 0
     property var pendingLaunch: null
 
-    readonly property int cardsFromTalon: {
-        var n = 0;
-        for (var id in toHand)
-            n += 1;
-        return n;
-    }
+    readonly property int cardsFromTalon: arrivingAt[0] + arrivingAt[1] + arrivingAt[2] + arrivingAt[3]
 
     // The engine's requests come here, once; a phase that ends without this interface (the watchdog, or
     // animations switched off) leaves nothing in the air.
@@ -70,8 +67,29 @@ Item {
         launchTimer.stop();
         completionTimer.stop();
         pendingLaunch = null;
-        toHand = {};
+        setArriving([]);
         toPile = {};
+    }
+
+    // Cards drawn or dealt, each to its seat, that are now in the air.
+    function setArriving(entries) {
+        var ids = [];
+        var counts = [0, 0, 0, 0];
+        for (var i = 0; i < entries.length; ++i) {
+            ids.push(entries[i].id);
+            counts[entries[i].player] += 1;
+        }
+        if (hand !== null)
+            hand.setArriving(ids);
+        arrivingAt = counts;
+    }
+
+    function arrived(entry) {
+        if (hand !== null)
+            hand.arrived(entry.id);
+        var counts = arrivingAt.slice();
+        counts[entry.player] -= 1;
+        arrivingAt = counts;
     }
 
     function landed(kind, batch) {
@@ -95,10 +113,7 @@ Item {
         pileMap[cardId] = true;
         toPile = pileMap;
         // Cards drawn through the play are already in the hand; they are shown by the draw that follows.
-        var handMap = copyMap(toHand);
-        for (var i = 0; i < followups.length; ++i)
-            handMap[followups[i].id] = followups[i].player;
-        toHand = handMap;
+        setArriving(followups);
 
         flights.launch([{
             suit: card.suit,
@@ -124,10 +139,7 @@ Item {
         if (!engine.animationsEnabled)
             return;
         abort();
-        var map = {};
-        for (var i = 0; i < entries.length; ++i)
-            map[entries[i].id] = entries[i].player;
-        toHand = map;
+        setArriving(entries);
         pendingLaunch = { kind: kind, entries: entries, batch: token };
         launchTimer.start();
     }
@@ -143,6 +155,7 @@ Item {
             var card = TableWords.parts(e.id);
             plans.push({
                 id: e.id,
+                player: e.player,
                 suit: card.suit,
                 rank: card.rank,
                 faceUp: false,
@@ -153,11 +166,7 @@ Item {
                 to: e.player === 0 ? table.handRect(e.handIndex, false) : table.seatRect(e.player),
                 delay: (deal ? 70 : 150) * e.order,
                 duration: deal ? 260 : 320,
-                onLanded: function(plan) {
-                    var map = copyMap(animator.toHand);
-                    delete map[plan.id];
-                    animator.toHand = map;
-                }
+                onLanded: function(plan) { animator.arrived(plan); }
             });
         }
         flights.launch(plans, function() { animator.landed(job.kind, job.batch); });

@@ -3,6 +3,7 @@
 #include "rowmap.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -46,6 +47,8 @@ QVariant CardListModel::data(const QModelIndex &index, int role) const
         return row.handIndex;
     case PlayableRole:
         return row.playable;
+    case ArrivingRole:
+        return m_arriving.contains(QString::fromStdString(Zavel::cardId(row.card)));
     default:
         return QVariant();
     }
@@ -53,9 +56,9 @@ QVariant CardListModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> CardListModel::roleNames() const
 {
-    return {{CardIdRole, "cardId"},     {SuitRole, "suit"},       {RankRole, "rank"},
-            {PlayedByRole, "playedBy"}, {SpecialRole, "special"}, {HandIndexRole, "handIndex"},
-            {PlayableRole, "playable"}};
+    return {{CardIdRole, "cardId"},     {SuitRole, "suit"},        {RankRole, "rank"},
+            {PlayedByRole, "playedBy"}, {SpecialRole, "special"},  {HandIndexRole, "handIndex"},
+            {PlayableRole, "playable"}, {ArrivingRole, "arriving"}};
 }
 
 QVariantMap CardListModel::get(int row) const
@@ -70,6 +73,31 @@ int CardListModel::rowOf(const QString &cardId) const
             return static_cast<int>(i);
     }
     return -1;
+}
+
+void CardListModel::setArriving(const QStringList &cardIds)
+{
+    QSet<QString> now;
+    for (const QString &id : cardIds)
+        now.insert(id);
+    const QSet<QString> before = std::exchange(m_arriving, now);
+    for (const QString &id : before + m_arriving) {
+        if (before.contains(id) != m_arriving.contains(id))
+            arrivingChanged(id);
+    }
+}
+
+void CardListModel::arrived(const QString &cardId)
+{
+    if (m_arriving.remove(cardId))
+        arrivingChanged(cardId);
+}
+
+void CardListModel::arrivingChanged(const QString &cardId)
+{
+    const int row = rowOf(cardId);
+    if (row >= 0)
+        emit dataChanged(index(row), index(row), {ArrivingRole});
 }
 
 void CardListModel::sync(const std::vector<CardRow> &wanted)

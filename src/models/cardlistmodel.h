@@ -9,6 +9,7 @@
 #include "card.h"
 
 #include <QAbstractListModel>
+#include <QSet>
 #include <QVariantMap>
 
 #include <vector>
@@ -33,7 +34,8 @@ public:
         PlayedByRole,
         SpecialRole,
         HandIndexRole,
-        PlayableRole
+        PlayableRole,
+        ArrivingRole
     };
 
     explicit CardListModel(QObject *parent = nullptr);
@@ -47,6 +49,10 @@ public:
     Q_INVOKABLE QVariantMap get(int row) const;
     // The row of the card with this id, or -1.
     Q_INVOKABLE int rowOf(const QString &cardId) const;
+    // Cards still on their way here (drawn or dealt, in the air), which a view leaves out until they land: the
+    // arriving role. The ids may come before their rows do. A landing changes that one row, not every row.
+    Q_INVOKABLE void setArriving(const QStringList &cardIds);
+    Q_INVOKABLE void arrived(const QString &cardId);
 
 signals:
     void countChanged();
@@ -61,7 +67,10 @@ private:
     void removeUnwanted(const std::vector<CardRow> &wanted);
     void updateRow(int row, const CardRow &wanted);
 
+    void arrivingChanged(const QString &cardId);
+
     std::vector<CardRow> m_rows;
+    QSet<QString> m_arriving;
 };
 
 #endif

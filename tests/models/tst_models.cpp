@@ -109,6 +109,7 @@ private slots:
     void hand();
     void pileAndSeats();
     void newDeal();
+    void arriving();
     void shortNames_data();
     void shortNames();
     void recordsFollowTheAnimationRequest();
@@ -233,6 +234,21 @@ void TestModels::newDeal()
                  && QRegularExpression("\\+(\\d+)\\.\\.\\1( |$)").match(changes).hasMatch(),
              qPrintable(changes));
     QCOMPARE(hand.count(), 5);
+}
+
+// A card told as arriving before its row comes is marked when it comes; a landing changes that row's mark alone.
+void TestModels::arriving()
+{
+    GameEngine engine;
+    HandModel hand;
+    hand.setEngine(&engine);
+    start(&engine, "H KB 9L H 8H 9H D TA T 7H");
+    ChangeLog log(&hand);
+    hand.setArriving({"0_13", "3_7"});
+    engine.drawCard();
+    hand.arrived("0_13");
+    QCOMPARE(log.take(), QString("0:arriving +2..2 0:arriving"));
+    QCOMPARE(column(hand, "arriving"), QString("false false true"));
 }
 
 void TestModels::shortNames_data()

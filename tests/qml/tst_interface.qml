@@ -141,6 +141,19 @@ Item {
             compare(shownCards(), 4);
         }
 
+        // A deal shows each card where it lands: until then a seat does not count it, the talon still holds it and
+        // the hand leaves it out.
+        function test_cardsInTheAir() {
+            launch(simpleGame, { timeScale: 1 });
+            engine.newGame();
+            var seat = item("seat_1"), talon = item("talon");
+            compare([seat.cardCount, talon.count, shownCards()], [0, engine.deckSize + 10, 0]);
+            tryVerify(function() { return seat.cardCount > 0; }, 4000);
+            verify(seat.cardCount < 5 && engine.visualPhase === 3, "the seat counts its cards as they land");
+            tryCompare(seat, "cardCount", 5, 4000);
+            compare([talon.count, shownCards()], [engine.deckSize, 5]);
+        }
+
         // Seventeen cards take two rows: each card is hit where its own corner shows, and its index stays in sight.
         function test_bigHand() {
             launch("H 7B 8B 9B TB LB KB AB 7L 8L 9L TL LL KL AL 7A 8A 9A H 8H 9H D TA");
