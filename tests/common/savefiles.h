@@ -28,6 +28,18 @@ inline QString savePath()
     return QDir(dataDir()).filePath(QStringLiteral("autosave-v1.txt"));
 }
 
+// Runs the test in Qt's test locations below `home` under the program's own names, so that its autosave, settings
+// and journal start empty and stay apart from other tests. HOME is set here: call it before anything reads HOME.
+// False when the data folder is not below `home`.
+inline bool useTestHome(const QString &home)
+{
+    qputenv("HOME", QFile::encodeName(home));
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("org.brenvik"));
+    QCoreApplication::setApplicationName(QStringLiteral("harbour-zavel"));
+    return dataDir().startsWith(home);
+}
+
 inline QByteArray readFile(const QString &path = savePath())
 {
     QFile file(path);

@@ -10,83 +10,68 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QRandomGenerator>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
-using SaveFiles::readFile;
-using SaveFiles::writeFile;
+#include <random>
 
-namespace {
-
-QByteArray hashLine(const QByteArray &text)
-{
-    return QCryptographicHash::hash(text, QCryptographicHash::Sha1).toHex() + '\n';
-}
-
-} // namespace
+using namespace SaveFiles;
 
 class TestAutosaveKill : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void killedWriterLeavesACompleteSave();
-};
+    void killedWriterLeavesACompleteSave()
+    {
+        QTemporaryDir home;
+        QVERIFY(home.isValid() && useTestHome(home.path()) && QDir().mkpath(dataDir()));
+        const QString logPath = home.filePath(QStringLiteral("saves.log"));
+        QVERIFY(writeFile(savePath(), QByteArray::fromStdString(Zavel::GameCore(3, 1).serializeState())));
+        const auto hashLine = [](const QByteArray &text) {
+            return QCryptographicHash::hash(text, QCryptographicHash::Sha1).toHex() + '\n';
+        };
 
-void TestAutosaveKill::killedWriterLeavesACompleteSave()
-{
-    QTemporaryDir home;
-    QVERIFY(home.isValid());
-    qputenv("HOME", QFile::encodeName(home.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("org.brenvik"));
-    QCoreApplication::setApplicationName(QStringLiteral("harbour-zavel"));
-    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QVERIFY(dataDir.startsWith(home.path()) && QDir().mkpath(dataDir));
-    const QString savePath = QDir(dataDir).filePath(QStringLiteral("autosave-v1.txt"));
-    const QString logPath = home.filePath(QStringLiteral("saves.log"));
-    QVERIFY(writeFile(savePath, QByteArray::fromStdString(Zavel::GameCore(3, 1).serializeState())));
+        const int kills = qEnvironmentVariableIsSet("ZAVEL_KILLS") ? qEnvironmentVariableIntValue("ZAVEL_KILLS") : 200;
+        const unsigned seed = std::random_device()();
+        std::mt19937 random(seed);
+        int insideSave = 0;
+        for (int kill = 1; kill <= kills; ++kill) {
+            // The log starts with the state the writer finds; it is playing once it has announced another.
+            const QByteArray first = hashLine(readFile());
+            QVERIFY(writeFile(logPath, first));
+            QProcess writer;
+            writer.setProcessChannelMode(QProcess::ForwardedChannels);
+            writer.start(QStringLiteral(ZAVEL_AUTOSAVE_WRITER), {logPath});
+            QVERIFY2(writer.waitForStarted(10000), qPrintable(writer.errorString()));
+            QElapsedTimer clock;
+            clock.start();
+            while (QFileInfo(logPath).size() <= first.size() && clock.elapsed() < 20000)
+                QThread::usleep(500);
+            QThread::usleep(random() % 40000);
+            writer.kill();
+            QVERIFY(writer.waitForFinished(10000));
+            QCOMPARE(writer.exitStatus(), QProcess::CrashExit); // it was still playing when killed
 
-    const int kills = qEnvironmentVariableIsSet("ZAVEL_KILLS") ? qEnvironmentVariableIntValue("ZAVEL_KILLS") : 200;
-    const quint32 seed = QRandomGenerator::global()->generate();
-    QRandomGenerator random(seed);
-    int insideSave = 0;
-    for (int kill = 1; kill <= kills; ++kill) {
-        // The log starts with the state the writer finds; it is playing once it has announced another.
-        const QByteArray first = hashLine(readFile(savePath));
-        QVERIFY(writeFile(logPath, first));
-        QProcess writer;
-        writer.setProcessChannelMode(QProcess::ForwardedChannels);
-        writer.start(QStringLiteral(ZAVEL_AUTOSAVE_WRITER), {logPath});
-        QVERIFY2(writer.waitForStarted(10000), qPrintable(writer.errorString()));
-        QElapsedTimer clock;
-        clock.start();
-        while (QFileInfo(logPath).size() <= first.size() && clock.elapsed() < 20000)
-            QThread::usleep(500);
-        QThread::usleep(random.bounded(40000u));
-        writer.kill();
-        QVERIFY(writer.waitForFinished(10000));
-        QCOMPARE(writer.exitStatus(), QProcess::CrashExit); // it was still playing when killed
-
-        const QByteArray text = readFile(savePath);
-        const QString where = QStringLiteral("kill %1 (random seed %2), %3 bytes").arg(kill).arg(seed).arg(text.size());
-        Zavel::GameCore saved(2, 1);
-        QVERIFY2(saved.restoreState(text.toStdString()), qPrintable(where + QStringLiteral(": does not restore")));
-        QVERIFY2(QByteArray::fromStdString(saved.serializeState()) == text, qPrintable(where + ": not all state"));
-        const QList<QByteArray> log = readFile(logPath).split('\n'); // ends with an empty piece
-        QVERIFY2(log.size() >= 3, qPrintable(where + QStringLiteral(": the writer never played")));
-        const QByteArray hash = hashLine(text).trimmed();
-        QVERIFY2(hash == log.at(log.size() - 2) || hash == log.at(log.size() - 3),
-                 qPrintable(where + QStringLiteral(": neither of the last two states saved")));
-        insideSave += hash != log.at(log.size() - 2) ? 1 : 0;
+            const QByteArray text = readFile();
+            const QString where
+                = QStringLiteral("kill %1 (random seed %2), %3 bytes").arg(kill).arg(seed).arg(text.size());
+            Zavel::GameCore saved(2, 1);
+            QVERIFY2(saved.restoreState(text.toStdString()), qPrintable(where + QStringLiteral(": does not restore")));
+            QVERIFY2(QByteArray::fromStdString(saved.serializeState()) == text, qPrintable(where + ": not all state"));
+            const QList<QByteArray> log = readFile(logPath).split('\n'); // ends with an empty piece
+            QVERIFY2(log.size() >= 3, qPrintable(where + QStringLiteral(": the writer never played")));
+            const QByteArray hash = hashLine(text).trimmed();
+            QVERIFY2(hash == log.at(log.size() - 2) || hash == log.at(log.size() - 3),
+                     qPrintable(where + QStringLiteral(": neither of the last two states saved")));
+            insideSave += hash != log.at(log.size() - 2) ? 1 : 0;
+        }
+        qInfo("%d kills, %d of them inside a save", kills, insideSave);
+        // Unless a fair share of the kills fall inside a save, the test proves little.
+        QVERIFY(insideSave > kills / 10);
     }
-    qInfo("%d kills, %d of them inside a save", kills, insideSave);
-    // Unless a fair share of the kills fall inside a save, the test proves little.
-    QVERIFY(insideSave > kills / 10);
-}
+};
 
 QTEST_GUILESS_MAIN(TestAutosaveKill)
 #include "tst_autosavekill.moc"

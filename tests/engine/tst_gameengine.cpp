@@ -196,11 +196,7 @@ private slots:
 void TestGameEngine::initTestCase()
 {
     static QTemporaryDir home(QDir::tempPath() + "/zavel-XXXXXX");
-    qputenv("HOME", QFile::encodeName(home.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("harbour-zavel"));
-    QCoreApplication::setApplicationName(QStringLiteral("harbour-zavel"));
-    QVERIFY(home.isValid() && dataDir().startsWith(home.path()));
+    QVERIFY(home.isValid() && useTestHome(home.path()));
 }
 
 void TestGameEngine::boundary()

@@ -28,7 +28,6 @@
 #include <QQmlListReference>
 #include <QQuickItem>
 #include <QQuickView>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -569,11 +568,8 @@ int main(int argc, char *argv[])
     // A home of this run's own, set before the application object exists, so that everything Qt derives from
     // it (the autosave, the stored preferences and language) starts empty and stays apart from other tests.
     QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
+    SaveFiles::useTestHome(home.path());
     QGuiApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("org.brenvik"));
-    QCoreApplication::setApplicationName(QStringLiteral("harbour-zavel"));
-    QStandardPaths::setTestModeEnabled(true);
     registerZavelTypes();
     TestLayout test;
     return QTest::qExec(&test, argc, argv);
