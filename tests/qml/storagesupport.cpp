@@ -1,22 +1,20 @@
 #include "storagesupport.h"
 
+#include "databaseguard.h"
 #include "withoutfileoverride.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSqlError>
 #include <QSqlQuery>
 
 #include <sys/stat.h>
 
 namespace {
 
-const char databaseName[] = "harbour-zavel";
-const char ownConnection[] = "storage-support";
-const char lockConnection[] = "storage-support-lock";
+const QString ownConnection = QStringLiteral("storage-support");
+const QString lockConnection = QStringLiteral("storage-support-lock");
 
 bool exec(QSqlDatabase &db, const QString &sql, const QVariantList &values = QVariantList())
 {
@@ -40,20 +38,9 @@ StorageSupport::~StorageSupport()
     release();
 }
 
-// Where the QML engine keeps a database: its offline storage, Databases/, the MD5 of the database's name.
 QString StorageSupport::databaseFile() const
 {
-    const QByteArray id = QCryptographicHash::hash(databaseName, QCryptographicHash::Md5).toHex();
-    return m_engine->offlineStoragePath() + QStringLiteral("/Databases/") + QString::fromLatin1(id)
-        + QStringLiteral(".sqlite");
-}
-
-void StorageSupport::dropConnections()
-{
-    for (const QString &name : QSqlDatabase::connectionNames()) {
-        if (name != QLatin1String(lockConnection))
-            QSqlDatabase::removeDatabase(name);
-    }
+    return DatabaseGuard::databaseFile(m_engine->offlineStoragePath(), QStringLiteral("harbour-zavel"));
 }
 
 // The layout the interface writes: meta with the schema's version, one row a preference (JSON), results.
@@ -63,7 +50,7 @@ bool StorageSupport::writeDatabase(int schema, const QVariantMap &preferences)
     QDir().mkpath(QFileInfo(databaseFile()).absolutePath());
     bool ok = true;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::fromLatin1(ownConnection));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ownConnection);
         db.setDatabaseName(databaseFile());
         ok = db.open();
         ok = ok && exec(db, QStringLiteral("CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL)"));
@@ -80,16 +67,17 @@ bool StorageSupport::writeDatabase(int schema, const QVariantMap &preferences)
             ok = exec(db, QStringLiteral("INSERT INTO preferences VALUES(?, ?)"),
                       {it.key(), QString::fromUtf8(json.mid(1, json.size() - 2))});
         }
-        db.close();
     }
-    QSqlDatabase::removeDatabase(QString::fromLatin1(ownConnection));
+    QSqlDatabase::removeDatabase(ownConnection);
     return ok;
 }
 
 bool StorageSupport::prepare(const QString &kind, const QVariantMap &preferences)
 {
     release();
-    dropConnections();
+    // Every connection of the last interface is closed, so that the file can be replaced.
+    for (const QString &name : QSqlDatabase::connectionNames())
+        QSqlDatabase::removeDatabase(name);
     const QString file = databaseFile();
     for (const QString &kept : movedAside())
         QFile::remove(QFileInfo(file).dir().filePath(kept));
@@ -111,7 +99,7 @@ bool StorageSupport::prepare(const QString &kind, const QVariantMap &preferences
             && m_withoutOverride->permissionsBind();
     }
     if (kind == QLatin1String("locked")) {
-        m_lock = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::fromLatin1(lockConnection));
+        m_lock = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), lockConnection);
         m_lock.setDatabaseName(file);
         return m_lock.open() && exec(m_lock, QStringLiteral("BEGIN EXCLUSIVE"));
     }
@@ -123,7 +111,7 @@ void StorageSupport::release()
     if (m_lock.isValid()) {
         m_lock.close();
         m_lock = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QString::fromLatin1(lockConnection));
+        QSqlDatabase::removeDatabase(lockConnection);
     }
     m_withoutOverride.reset();
     // Only what prepare() changed: at the end of the run the engine, and its storage path, may be gone.
@@ -136,31 +124,25 @@ void StorageSupport::release()
 
 QStringList StorageSupport::movedAside() const
 {
-    return QFileInfo(databaseFile())
-        .dir()
-        .entryList({QFileInfo(databaseFile()).fileName() + ".damaged-*"}, QDir::Files);
+    const QFileInfo file(databaseFile());
+    return file.dir().entryList({file.fileName() + ".damaged-*"}, QDir::Files);
 }
 
 QStringList StorageSupport::rows(const QString &table)
 {
     QStringList out;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::fromLatin1(ownConnection));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ownConnection);
         db.setDatabaseName(databaseFile());
+        const QString sql = table == QLatin1String("results")
+            ? QStringLiteral("SELECT outcome FROM results ORDER BY id")
+            : QStringLiteral("SELECT key || '=' || value FROM preferences ORDER BY key");
         if (db.open()) {
-            QSqlQuery query(db);
-            if (table == QLatin1String("results")) {
-                query.exec(QStringLiteral("SELECT outcome FROM results ORDER BY id"));
-                while (query.next())
-                    out << query.value(0).toString();
-            } else if (table == QLatin1String("preferences") || table == QLatin1String("meta")) {
-                query.exec(QStringLiteral("SELECT key, value FROM %1 ORDER BY key").arg(table));
-                while (query.next())
-                    out << query.value(0).toString() + QLatin1Char('=') + query.value(1).toString();
-            }
+            QSqlQuery query(sql, db);
+            while (query.next())
+                out << query.value(0).toString();
         }
-        db.close();
     }
-    QSqlDatabase::removeDatabase(QString::fromLatin1(ownConnection));
+    QSqlDatabase::removeDatabase(ownConnection);
     return out;
 }

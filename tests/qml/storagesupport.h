@@ -23,14 +23,12 @@ public:
     explicit StorageSupport(QQmlEngine *engine, QObject *parent = nullptr);
     ~StorageSupport() override;
 
-    // Closes every connection to the database, so that its file can be replaced; the interface opens a new one.
-    Q_INVOKABLE void dropConnections();
     // "missing", "corrupt", "newer", "readonly", "locked" or "stored": the database as the next start finds it.
     // "stored" holds the given preferences (key -> value, written as JSON) and any other damage is undone.
     Q_INVOKABLE bool prepare(const QString &kind, const QVariantMap &preferences = QVariantMap());
     // Undoes the lock and the read-only state of the last prepare().
     Q_INVOKABLE void release();
-    // The rows of a table as "key=value" texts (preferences, meta) or a count (results), to check what was kept.
+    // The rows of a table, to check what was kept: "results" by their outcome, "preferences" as "key=value".
     Q_INVOKABLE QStringList rows(const QString &table);
     // The files the interface moved aside as damaged.
     Q_INVOKABLE QStringList movedAside() const;
