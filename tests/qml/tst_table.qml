@@ -21,6 +21,9 @@ Item {
                 { tag: "a Seven, the penalty taken", game: "H 7H 8B KB H 8L 9L KL AB TL D TH", steps: ["3_7"],
                   lines: [resumed, "You play the Seven of Hearts", "AI 1 draws 2 penalty cards"],
                   table: ["You played 7 of Hearts", "drew 2"] },
+                { tag: "a penalty taken", game: "H 8B KB H 8L 9A KA AB TA D TH 7L/1 draw=2", steps: ["accept"],
+                  lines: [resumed, "You draw 2 penalty cards", "AI 1 plays the Eight of Leaves"],
+                  table: ["You drew 2", "played 8 of Leaves"] },
                 { tag: "an Ace, the turn skipped", game: "H AH 8B KB H 8L 9L KL 7B TL D TH", steps: ["3_14"],
                   lines: [resumed, "You play the Ace of Hearts", "AI 1 skips a turn"],
                   table: ["You played Ace of Hearts", "skipped"] },
@@ -61,8 +64,8 @@ Item {
             for (var i = 0; i < data.steps.length; ++i) {
                 var words = data.steps[i].split(" ");
                 waitForPlayer();
-                if (words[0] === "zavel" || words[0] === "draw")
-                    click(words[0] === "zavel" ? "zavelButton" : "drawButton");
+                if (["zavel", "draw", "accept"].indexOf(words[0]) >= 0)
+                    click(words[0] + "Button");
                 else if (words[0] === "suit" || words[0] === "rank")
                     click(words[0] + "Button_" + words[1]);
                 else
@@ -73,19 +76,6 @@ Item {
             waitForPlayer();
             compare(logTexts(), data.lines);
             compare([item("playerMove").text, findChild(item("seat_1"), "seatLastMove").text], data.table);
-        }
-
-        // The log comes back with its game after a restart; with another game restored it starts anew.
-        function test_logAcrossRestarts() {
-            launch("H 9H 8B KB H 7B 8L KL AB TL D TH");
-            tapCard("3_9");
-            waitForPlayer();
-            var before = logTexts();
-            compare(before.length, 3);
-            launch("", { keepGame: true, keepStorage: true });
-            compare(logTexts(), before.concat(["Game resumed where you left it"]));
-            launch("H 9H 8B KB H 7B 8L KL AB TL D TH");
-            compare(logTexts(), ["Game resumed where you left it"]);
         }
 
         // A new deal starts the log anew; the log's page shows every line.
@@ -110,11 +100,8 @@ Item {
             return [
                 { tag: "Seven by its digit", card: "3_11", key: "7", property: "requestedRank", value: 7 },
                 { tag: "Ten by 0", card: "3_11", key: "0", property: "requestedRank", value: 10 },
-                { tag: "King by its letter", card: "3_11", key: "k", property: "requestedRank", value: 13 },
-                { tag: "Ace by its letter", card: "3_11", key: "a", property: "requestedRank", value: 14 },
                 { tag: "Lower by its letter", card: "3_11", key: "l", property: "requestedRank", value: 11 },
                 { tag: "Leaves by its letter", card: "0_12", key: "l", property: "requestedSuit", value: 1 },
-                { tag: "Hearts by its letter", card: "0_12", key: "h", property: "requestedSuit", value: 3 },
                 // Sent to the interface's key handler: the test's keyboard has no Á.
                 { tag: "Hungarian: the Ace by Á", card: "3_11", key: Qt.Key_Aacute, text: "á", property: "requestedRank",
                   value: 14, hungarian: true },
