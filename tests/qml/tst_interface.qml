@@ -24,33 +24,6 @@ Item {
             return engine.discardCards.some(function(card) { return card.id === cardId && card.playedBy === 0; });
         }
 
-        // Each turn answers a chooser, declares when the button offers it, plays the first card marked
-        // playable, or else takes the penalty or draws.
-        function test_freshGameSeveralTurns() {
-            launch("");
-            compare(handIds().length, 5);
-            for (var turn = 0; turn < 8; ++turn) {
-                waitForPlayer();
-                if (engine.winnerPlayer >= 0)
-                    break;
-                var before = engine.stateRevision;
-                if (engine.needsSuitChoice || engine.needsRankChoice) {
-                    click(engine.needsSuitChoice ? "suitButton_2" : "rankButton_9");
-                } else {
-                    if (engine.canDeclareZavel)
-                        click("zavelButton");
-                    var playable = handIds().filter(function(id) { return item("handCard_" + id).playable; });
-                    if (playable.length > 0)
-                        tapCard(playable[0]);
-                    else
-                        click(engine.canAcceptPenalty ? "acceptButton" : "drawButton");
-                }
-                verify(engine.stateRevision > before, "the tap reached the engine");
-                waitIdle();
-                compare(shownCards(), handIds().length, "the whole hand shows once the phase is over");
-            }
-        }
-
         // Six cards on the pile: the table shows the top ones, the card just played last.
         function test_tapPlaysOrExplains() {
             launch("H KL 9B UA LH 8B H 7B 7L TA 8H KA D AB AL AA UB TH 9H", { delay: 60000 });
@@ -252,16 +225,6 @@ Item {
             verify(!playedByMe("0_9"), "not played yet");
             tapCard("0_9");
             verify(playedByMe("0_9"));
-        }
-
-        // Four players, Hearts requested over an Upper: the cards the engine allows are marked.
-        function test_mainScreen() {
-            launch("H 7H UB KH LL 8A AH H 7B 8B UL KL TA H AL H 9B LA TB D TL 9L 9A UA suit=3");
-            compare(item("requestText").text, "Requested suit: Hearts");
-            var playable = ["3_7", "0_12", "3_13", "3_14"];
-            handIds().forEach(function(id) {
-                compare(item("handCard_" + id).playable, playable.indexOf(id) >= 0, id + " marked as the engine says");
-            });
         }
     }
 }
