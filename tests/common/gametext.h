@@ -6,11 +6,12 @@
 //     H 8B KB KH H! 8H 9H D TA 7A/1 T KL turn=1 draw=2
 //
 // "H" opens the next seat's hand ("H!" a seat that has declared Zavel), "D" the discard pile and "T" the talon's
-// top, each listed bottom first; the cards not named lie under the talon in deck order. A card is its rank then
-// its suit (ranks 789TLUKA, suits BLAH: "UB" is the Upper of Bells), with "/n" for the seat that played it onto
-// the pile. Options set the rest of the state, which is otherwise none: turn=, win= (the winner, also on turn
-// unless a turn= follows), suit= and rank= (a standing request), draw= (a draw penalty), choice= (1 a suit, 2 a
-// rank, owed by the seat on turn) and skip. The random engine is the one a deal from seed 1 leaves.
+// top, each listed bottom first; the cards not named lie under the talon in deck order, or in the hand marked "*".
+// A card is its rank then its suit (ranks 789TLUKA, suits BLAH: "UB" is the Upper of Bells), with "/n" for the
+// seat that played it onto the pile. Options set the rest of the state, which is otherwise none: turn=, win= (the
+// winner, also on turn unless a turn= follows), suit= and rank= (a standing request), draw= (a draw penalty),
+// choice= (1 a suit, 2 a rank, owed by the seat on turn) and skip. The random engine is the one a deal from seed 1
+// leaves.
 
 #include "gamecore.h"
 
@@ -86,6 +87,7 @@ inline Zavel::GameCore game(const std::string &words)
     core.talon.clear();
     std::vector<Zavel::Card> rest = Zavel::buildDeck();
     std::vector<Zavel::Card> *pile = &core.talon;
+    std::size_t restHand = 0; // 1 + the hand that takes the cards not named
     std::string options;
     std::istringstream in(words);
     for (std::string word; in >> word;) {
@@ -93,6 +95,8 @@ inline Zavel::GameCore game(const std::string &words)
             core.hands.emplace_back();
             core.announcements.push_back(word == "H!");
             pile = &core.hands.back();
+        } else if (word == "*") {
+            restHand = core.hands.size();
         } else if (word == "D" || word == "T") {
             pile = word == "D" ? &core.discard : &core.talon;
         } else if (word.find('=') != std::string::npos || word == "skip") {
@@ -105,7 +109,10 @@ inline Zavel::GameCore game(const std::string &words)
                        rest.end());
         }
     }
-    core.talon.insert(core.talon.begin(), rest.begin(), rest.end());
+    if (restHand > 0)
+        core.hands[restHand - 1].insert(core.hands[restHand - 1].end(), rest.begin(), rest.end());
+    else
+        core.talon.insert(core.talon.begin(), rest.begin(), rest.end());
     core.playerCount = int(core.hands.size());
     setSituation(core, options);
     return core;

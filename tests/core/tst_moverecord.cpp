@@ -3,7 +3,6 @@
 
 #include "moverecord.h"
 #include "scripted.h"
-#include "selfplay.h"
 
 #include <QtTest>
 
@@ -31,26 +30,6 @@ QString texts(const std::vector<MoveRecord> &records, int viewer)
     return lines.join(" | ");
 }
 
-// The cards not among the words, for a hand that holds all the others: the talon then holds only what is named.
-QString rest(const QString &words)
-{
-    QStringList cards;
-    for (const char *suit : {"B", "L", "A", "H"}) {
-        for (const char *rank : {"7", "8", "9", "T", "L", "U", "K", "A"}) {
-            const QString card = QString(rank) + suit;
-            if (!QRegularExpression("\\b" + card + "\\b").match(words).hasMatch())
-                cards << card;
-        }
-    }
-    return cards.join(' ');
-}
-
-// A two-seat game in which seat 1 holds every card that the rest of the words do not place.
-QString emptyTalon(const QString &seat0, const QString &table)
-{
-    return "H " + seat0 + " H " + rest(seat0 + ' ' + table) + ' ' + table;
-}
-
 } // namespace
 
 class TestMoveRecord : public QObject
@@ -75,7 +54,7 @@ private slots:
             "play 0 0 0 -1 1 2,8,0 | forgot 0 4 0 -1 4 1,14,-1 1,13,-1 1,8,-1 1,7,-1",
             "play 0 0 0 -1 1 2,8,0 | forgot 0 4 0 -1 0");
         // One card left in the talon: the other three come from the pile turned over, less its new top.
-        row("forgotten, reshuffled", emptyTalon("8H KB", "D 8B/1 9B/0 TH T 7B"), "play 0",
+        row("forgotten, reshuffled", "H 8H KB H * D 8B/1 9B/0 TH T 7B", "play 0",
             "play 0 0 0 -1 1 3,8,0 | reshuffle -1 3 0 -1 0 | forgot 0 4 0 -1 4 0,7,-1 3,10,-1 0,8,-1 0,9,-1",
             "play 0 0 0 -1 1 3,8,0 | reshuffle -1 3 0 -1 0 | forgot 0 4 0 -1 0");
         // The last card: a play and the win.
@@ -84,9 +63,9 @@ private slots:
         // A computer seat draws: the card named to it alone.
         row("draw", "H 8B KB H 9H 8H KL T TL D TA turn=1", "draw", "draw 1 1 0 -1 1 1,10,-1", "draw 1 1 0 -1 0");
         // Nothing left to draw: a draw of no card.
-        row("draw, nothing left", emptyTalon("8H KB", "D 9L"), "draw", "draw 0 0 0 -1 0", "draw 0 0 0 -1 0");
+        row("draw, nothing left", "H 8H KB H * D 9L", "draw", "draw 0 0 0 -1 0", "draw 0 0 0 -1 0");
         // Six cards owed, two in the talon and two under the pile's top: four are drawn.
-        row("penalty beyond the cards left", emptyTalon("8H KB", "D 7B/1 7L/0 7A/1 T AH 9H draw=6"), "accept",
+        row("penalty beyond the cards left", "H 8H KB H * D 7B/1 7L/0 7A/1 T AH 9H draw=6", "accept",
             "reshuffle -1 2 0 -1 0 | penalty 0 4 6 -1 4 3,9,-1 3,14,-1 0,7,-1 1,7,-1",
             "reshuffle -1 2 0 -1 0 | penalty 0 4 6 -1 0");
         // The skip taken.
@@ -114,48 +93,6 @@ private slots:
         QCOMPARE(texts(made, seat), records);
         QCOMPARE(texts(made, (seat + 1) % core.playerCount), others);
         QCOMPARE(texts(made, -1), others);
-    }
-
-    // Whole games told by their records alone: dealt five cards each, every seat ends with what it was dealt, drew
-    // and was given less what it played, and the talon and pile agree with the reshuffles.
-    void wholeGames()
-    {
-        for (unsigned seed = 1; seed <= 60; ++seed) {
-            const int players = 2 + int(seed % 3);
-            GameCore core(players, seed);
-            std::vector<MoveRecord> records{dealRecord(core)};
-            SelfPlaySetup setup;
-            setup.levels = {3, 2, 1, 0};
-            setup.forgetful = {seed % 2 == 0, false, seed % 5 == 0, false};
-            setup.records = &records;
-            playSelf(core, setup);
-            std::vector<int> held(std::size_t(players), 5);
-            int talon = 32 - 1 - 5 * players, pile = 1, wins = 0;
-            for (const MoveRecord &r : records) {
-                const bool drawn = r.kind == MoveKind::Draw || r.kind == MoveKind::PenaltyTaken
-                    || r.kind == MoveKind::ForgottenDeclaration;
-                if (r.kind == MoveKind::Play) {
-                    QCOMPARE(r.cards.at(0).playedBy, r.seat);
-                    --held[std::size_t(r.seat)];
-                    ++pile;
-                } else if (r.kind == MoveKind::Reshuffle) {
-                    QCOMPARE(r.count, pile - 1);
-                    talon += r.count;
-                    pile = 1;
-                } else if (drawn) {
-                    QCOMPARE(int(r.cards.size()), r.count);
-                    held[std::size_t(r.seat)] += r.count;
-                    talon -= r.count;
-                }
-                wins += r.kind == MoveKind::Win;
-                QCOMPARE(seenBy(r, r.seat), r);
-            }
-            for (int seat = 0; seat < players; ++seat)
-                QCOMPARE(held[std::size_t(seat)], int(core.hand(seat).size()));
-            QCOMPARE(QList<int>({talon, pile, wins}),
-                     QList<int>({int(core.talon.size()), int(core.discard.size()), core.winner >= 0 ? 1 : 0}));
-            QCOMPARE(records.back().kind == MoveKind::Win, core.winner >= 0);
-        }
     }
 
     void text_data()
