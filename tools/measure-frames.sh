@@ -8,11 +8,11 @@
 #   tools/measure-frames.sh [--games N] [--deals K] [--floor-seconds S] [--renderer software|opengl]
 #                           [--home-on tmpfs|disk] [--delay MS] [--qml FILE] [BINARY]
 #
-# Defaults: 5 games, each after 4 extra new deals (25 timed new deals in all), 15 s of the floor scene after each
-# game, the software renderer, the home on tmpfs (/dev/shm), a computer delay of 150 ms, and
-# build/tools/zavel-frames/zavel-frames with the interface of its own build tree; --qml takes another copy of
-# the interface. With --home-on disk the home is made in /var/tmp, so every save goes to the disk. The last line
-# printed is
+# Defaults: 5 games, each after 4 extra new deals (25 timed new deals in all; each game's process first sets the
+# table to four seats with an untimed deal), 15 s of the floor scene after each game, the software renderer, the
+# home on tmpfs (/dev/shm), a computer delay of 150 ms, and build/tools/zavel-frames/zavel-frames with the
+# interface of its own build tree; --qml takes another copy of the interface. With --home-on disk the home is
+# made in /var/tmp, so every save goes to the disk. The last line printed is
 #   frames F; work p99 W ms; interval p99 over floor D ms; action p99 A ms; new deal p99 N ms
 # with D the interface's interval p99 less the floor's, and A over the moves and the ends of animation phases.
 set -euo pipefail

@@ -7,7 +7,9 @@
 //                [--slow MS] [-qmljsdebugger=...]
 //   zavel-frames --floor SECONDS [--samples FILE]
 //   zavel-frames --merge FILE...
-// --deals deals anew K times before each game is played (the new deals are timed as actions of their own).
+// --deals deals anew K times before each game is played (the new deals are timed as actions of their own). The
+// first game also starts with a timed deal; before it, an untimed deal brings the table from the start's seats
+// to four, so that every timed deal is one at an unchanged table.
 // --slow prints every action that takes longer than MS, with its kind and what the engine says after it, and
 // every frame whose work takes longer, with its parts.
 // The renderer is Qt Quick's choice: QT_QUICK_BACKEND=software for the software renderer, OpenGL otherwise.
