@@ -43,7 +43,7 @@ Item {
             name: model.shortName
             lastMove: TableWords.turn(model.lastTurn, false)
             strength: row.strengths[seatIndex - 1] || ""
-            cardCount: Math.max(0, model.handCount - (row.arrivingAt[seatIndex] || 0))
+            cardCount: Math.max(0, model.handCount - row.arrivingAt[seatIndex])
             activeTurn: model.activeTurn && !row.gameOver
             declared: model.zavel
             oneCard: model.oneCard && !row.gameOver

@@ -6,11 +6,11 @@ import "../shared"
 //
 // The engine changes its state at once and then asks for an animation; the request arrives before the state
 // change is announced, so the table still shows the old picture while it is handled. Cards on their way are
-// told to the hand model (drawn or dealt: its arriving role), counted per seat in arrivingAt, and listed in toPile
-// (played): the views leave them out until they land, so nothing appears before its card arrives. A landing
-// changes one row of the hand and one seat's count, not every card's binding. Each request gets a token; only the batch that
-// holds the current token may send the completion, so every request is answered once, and a batch that was
-// superseded (a new game, the watchdog, animations switched off) never answers.
+// told to the hand model (drawn or dealt: its arriving role), counted per seat in arrivingAt, and listed in
+// toPile (played): the views leave them out until they land, so nothing appears before its card arrives. A
+// landing changes one row of the hand and one seat's count, not every card's binding. Each request gets a token;
+// only the batch that holds the current token may send the completion, so every request is answered once, and a
+// batch that was superseded (a new game, the watchdog, animations switched off) never answers.
 //
 // Where cards start and land is the table's business: it provides talonRect(), seatRect(seat),
 // handRect(handIndex, lifted), pileRect(cardId), talonCardWidth and pileCardWidth, all in the flight

@@ -139,8 +139,9 @@ void ExpertPlayers::think(Thought *thought, const Zavel::GameCore &game, int sea
 // heard of yet is the one the seat makes at the start of its move.
 void ExpertPlayers::prepare(const Zavel::GameCore &game, int seat)
 {
-    const bool toldAlready = m_journal && !m_journal->records().empty()
-        && m_journal->records().back().kind == Zavel::MoveKind::Declaration && m_journal->records().back().seat == seat;
+    const std::vector<Zavel::MoveRecord> *told = m_journal ? &m_journal->records() : nullptr;
+    const bool toldAlready
+        = told && !told->empty() && told->back().kind == Zavel::MoveKind::Declaration && told->back().seat == seat;
     think(&m_move, game, seat, game.zavelDeclared(seat) && !toldAlready);
 }
 

@@ -106,17 +106,19 @@ void FrameClock::frameSwapped()
     if (frame.syncBeginNs < 0)
         return;
     if (m_recording) {
-        const qint64 polish = frame.polishEndNs - frame.beginNs;
-        const double work = nsToMs(polish + now - frame.syncBeginNs);
+        const double polish = nsToMs(frame.polishEndNs - frame.beginNs);
+        const double sync = nsToMs(frame.syncEndNs - frame.syncBeginNs);
+        const double render = nsToMs(frame.renderEndNs - frame.syncEndNs);
+        const double swap = nsToMs(now - frame.renderEndNs);
+        const double work = polish + nsToMs(now - frame.syncBeginNs);
         if (m_slowMs > 0 && work > m_slowMs)
-            std::fprintf(stderr, "slow: frame %.2f ms: polish %.2f, sync %.2f, render %.2f, swap %.2f\n", work,
-                         nsToMs(polish), nsToMs(frame.syncEndNs - frame.syncBeginNs),
-                         nsToMs(frame.renderEndNs - frame.syncEndNs), nsToMs(now - frame.renderEndNs));
+            std::fprintf(stderr, "slow: frame %.2f ms: polish %.2f, sync %.2f, render %.2f, swap %.2f\n", work, polish,
+                         sync, render, swap);
         m_results.work.add(work);
-        m_results.polish.add(nsToMs(polish));
-        m_results.sync.add(nsToMs(frame.syncEndNs - frame.syncBeginNs));
-        m_results.render.add(nsToMs(frame.renderEndNs - frame.syncEndNs));
-        m_results.swap.add(nsToMs(now - frame.renderEndNs));
+        m_results.polish.add(polish);
+        m_results.sync.add(sync);
+        m_results.render.add(render);
+        m_results.swap.add(swap);
         if (m_lastSwapNs >= 0 && frame.animating && m_lastAnimating)
             m_results.animatedInterval.add(nsToMs(now - m_lastSwapNs));
         ++m_results.frames;
